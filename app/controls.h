@@ -1,0 +1,36 @@
+// The window as the form logic sees it: the few things the logic reads from and does to its
+// controls. The Qt window and the Win32 window each implement this; nothing else of a toolkit
+// reaches the logic.
+//
+// Boxes are numbered 1 to 16 (Text1..Text16), labels 1 to 20 (Label1..Label20). Texts are UTF-8.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace app {
+
+class Controls {
+  public:
+    virtual ~Controls() = default;
+
+    virtual std::string boxText(int box) const = 0;
+
+    // Writes a box's text from the program; the caret ends at the start, nothing selected.
+    virtual void setBoxText(int box, std::string_view text) = 0;
+
+    virtual void setLabelCaption(int label, std::string_view caption) = 0;
+
+    // The platform's default beep.
+    virtual void beep() = 0;
+
+    // The user's locale's numeric test and conversion in one: the value of the text, or nothing
+    // when the locale does not read it as a number or the number is not finite.
+    virtual std::optional<double> toNumber(std::string_view text) const = 0;
+
+    // The user's locale's decimal separator, as rendered in results.
+    virtual std::string decimalSeparator() const = 0;
+};
+
+}  // namespace app

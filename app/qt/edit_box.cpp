@@ -1,0 +1,118 @@
+#include "app/qt/edit_box.h"
+
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+namespace app::qt {
+
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
+
+}  // namespace
+
+std::optional<int> KeyAsciiOf(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return kEnter;
+        case Qt::Key_Escape:
+            return kEscape;
+        case Qt::Key_Backspace:
+            return kBackspace;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Delete:
+            return std::nullopt;
+        default:
+            break;
+    }
+    const bool control = modifiers & Qt::ControlModifier;
+    const bool alt = modifiers & Qt::AltModifier;
+    if (alt && !control) return std::nullopt;
+    if (control && !alt) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 1;
+        if (key >= Qt::Key_BracketLeft && key <= Qt::Key_BracketRight) return key - Qt::Key_A + 1;
+        return std::nullopt;
+    }
+    if (text.isEmpty()) return std::nullopt;
+    const int code = text.at(0).unicode();
+    // Control characters not mapped above (Delete's 127 among them) are no typed characters.
+    if (code < 32 || code == 127) return std::nullopt;
+    return code;
+}
+
+EditBox::EditBox(int box, BoxEvents& events, QWidget* parent)
+    : QLineEdit(parent), box_(box), events_(events) {
+    setObjectName(QStringLiteral("Text%1").arg(box));
+    // Dropped text would change a box past its handlers, like no other way of typing.
+    setAcceptDrops(false);
+}
+
+void EditBox::writeText(const QString& text) {
+    setText(text);
+    setCursorPosition(0);
+}
+
+void EditBox::keyPressEvent(QKeyEvent* event) {
+    const std::optional<int> typed = KeyAsciiOf(event->key(), event->modifiers(), event->text());
+    if (!typed) {
+        // Alt+key goes to the window (Alt+F4); the rest are the box's own editing keys.
+        if ((event->modifiers() & Qt::AltModifier) && !(event->modifiers() & Qt::ControlModifier))
+            event->ignore();
+        else
+            QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (event->text().size() > 1 && !(event->modifiers() & Qt::ControlModifier)) {
+        typeCharacters(event->text());
+        return;
+    }
+    int KeyAscii = *typed;
+    events_.keyPress(box_, KeyAscii);
+    event->accept();
+    // A single-line box does nothing with Enter and Escape, and they must not reach the window.
+    if (KeyAscii == 0 || KeyAscii == kEnter || KeyAscii == kEscape) return;
+    if (KeyAscii == *typed) {
+        QLineEdit::keyPressEvent(event);
+    } else if (KeyAscii >= 32) {
+        insert(QString(QChar(static_cast<char16_t>(KeyAscii))));
+    }
+}
+
+void EditBox::inputMethodEvent(QInputMethodEvent* event) {
+    // Composed characters (dead keys, input methods) are typed characters like any other.
+    const QString committed = event->commitString();
+    if (committed.isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    typeCharacters(committed);
+    event->accept();
+}
+
+void EditBox::typeCharacters(const QString& text) {
+    for (const QChar c : text) {
+        int KeyAscii = c.unicode();
+        events_.keyPress(box_, KeyAscii);
+        if (KeyAscii >= 32)
+            insert(QString(QChar(static_cast<char16_t>(KeyAscii))));
+        else if (KeyAscii == kBackspace)
+            backspace();
+    }
+}
+
+void EditBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    events_.focusIn(box_, event->reason());
+}
+
+void EditBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    events_.focusOut(box_, event->reason());
+}
+
+}  // namespace app::qt

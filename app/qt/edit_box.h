@@ -1,0 +1,49 @@
+// A single-line edit box that delivers the notifications the form's handlers expect: a character
+// notification with KeyAscii for every key that produces a character, and focus gained and lost.
+#pragma once
+
+#include <QLineEdit>
+#include <optional>
+
+namespace app::qt {
+
+// Where an edit box sends its notifications; the window implements it.
+class BoxEvents {
+  public:
+    virtual ~BoxEvents() = default;
+    // KeyAscii is in and out: 0 afterwards discards the character.
+    virtual void keyPress(int box, int& KeyAscii) = 0;
+    virtual void focusIn(int box, Qt::FocusReason reason) = 0;
+    virtual void focusOut(int box, Qt::FocusReason reason) = 0;
+};
+
+// The character code a key produces: Enter 13, Escape 27, Backspace 8, Ctrl+letter its control
+// character (Ctrl+V is 22), otherwise the typed character. Nothing for keys that produce no
+// character: Tab, Shift+Tab, Delete, arrows, Home, End, function keys, modifiers alone and
+// Alt+key, which belongs to the window.
+std::optional<int> KeyAsciiOf(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+
+class EditBox : public QLineEdit {
+  public:
+    EditBox(int box, BoxEvents& events, QWidget* parent);
+
+    int box() const { return box_; }
+
+    // The program's own write: the caret ends at the start with nothing selected.
+    void writeText(const QString& text);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    // Notifies, then applies each character the handler let through.
+    void typeCharacters(const QString& text);
+
+    int box_;
+    BoxEvents& events_;
+};
+
+}  // namespace app::qt

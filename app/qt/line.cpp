@@ -1,0 +1,35 @@
+#include "app/qt/line.h"
+
+#include <QPainter>
+#include <QPen>
+
+namespace app::qt {
+
+namespace {
+
+QColor ToColour(unsigned rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+}  // namespace
+
+Line::Line(const LineSpec& spec, QWidget* parent) : QWidget(parent), spec_(spec) {
+    setObjectName(QStringLiteral("Line%1").arg(spec.line));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QLine l = line();
+    const int half = kLineWidthPixels / 2;
+    setGeometry(QRect(l.p1(), l.p2()).normalized().adjusted(-half, -half, half + 1, half + 1));
+}
+
+QLine Line::line() const {
+    return QLine(ToPixels(spec_.x1), ToPixels(spec_.y1), ToPixels(spec_.x2), ToPixels(spec_.y2));
+}
+
+void Line::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(ToColour(colour::kLine), kLineWidthPixels, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(line().translated(-pos()));
+}
+
+}  // namespace app::qt

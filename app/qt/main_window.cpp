@@ -1,0 +1,157 @@
+#include "app/qt/main_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLocale>
+#include <cmath>
+
+#include "app/qt/line.h"
+#include "app/texts.h"
+
+namespace app::qt {
+
+namespace {
+
+QColor ToColour(unsigned rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+QFont FontOf(const FontSpec& spec) {
+    QFont font;
+    QStringList faces;
+    for (const char* face : kFontFaces) faces << QString::fromLatin1(face);
+    font.setFamilies(faces);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+QRect PixelRect(int left, int top, int width, int height) {
+    return QRect(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
+    setObjectName(QStringLiteral("Form1"));
+    // A fixed frame with the icon's system menu and the close box, no minimise or maximise box.
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromUtf8(texts::kWindowCaption));
+    setFixedSize(ToPixels(kClientWidth), ToPixels(kClientHeight));
+    setFocusPolicy(Qt::NoFocus);
+
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, ToColour(colour::kWindow));
+    setPalette(windowPalette);
+    setAutoFillBackground(true);
+
+    // Lines and labels first: controls created later are drawn above, and the boxes must cover the
+    // leading blanks of the unit signs that overlap them.
+    for (const LineSpec& spec : kLines) lines_[spec.line - 1] = new Line(spec, this);
+
+    for (const LabelSpec& spec : kLabels) {
+        const LabelStyleSpec& style = StyleOf(spec.style);
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("Label%1").arg(spec.label));
+        label->setTextFormat(Qt::PlainText);
+        label->setFocusPolicy(Qt::NoFocus);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->setFont(FontOf(style.font));
+        QPalette p = label->palette();
+        if (spec.style != LabelStyle::Result)
+            p.setColor(QPalette::WindowText, ToColour(style.textColour));
+        p.setColor(QPalette::Window, ToColour(style.background));
+        label->setPalette(p);
+        label->setAutoFillBackground(true);
+        if (style.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setAlignment(style.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+        label->setText(QString::fromUtf8(spec.caption));
+        label->setGeometry(PixelRect(spec.left, spec.top, spec.width, spec.height));
+        if (style.autoSize) label->adjustSize();
+        labels_[spec.label - 1] = label;
+    }
+
+    // Boxes in tab order: creation order is the focus chain, and Tab from the last wraps to the
+    // first, which takes the focus when the window opens.
+    const QFont boxFont = FontOf(kBoxFont);
+    for (const BoxSpec& spec : kBoxesInTabOrder) {
+        auto* box = new EditBox(spec.box, *this, this);
+        box->setFont(boxFont);
+        QPalette p = box->palette();
+        p.setColor(QPalette::Base, ToColour(colour::kBox));
+        box->setPalette(p);
+        box->setAlignment(Qt::AlignCenter);
+        box->setMaxLength(spec.maxLength);
+        box->setTextMargins(0, 0, 0, 0);
+        box->setGeometry(PixelRect(spec.left, spec.top, spec.width, kBoxHeight));
+        box->writeText(QString::fromUtf8(spec.initialText));
+        boxes_[spec.box - 1] = box;
+    }
+    boxes_[kBoxesInTabOrder.front().box - 1]->setFocus(Qt::OtherFocusReason);
+}
+
+MainWindow::~MainWindow() {
+    // Focus moves while the controls are torn down; no handler may run on a half-gone window.
+    closing_ = true;
+}
+
+std::string MainWindow::boxText(int box) const {
+    return boxes_[box - 1]->text().toStdString();
+}
+
+void MainWindow::setBoxText(int box, std::string_view text) {
+    boxes_[box - 1]->writeText(FromUtf8(text));
+}
+
+void MainWindow::setLabelCaption(int label, std::string_view caption) {
+    labels_[label - 1]->setText(FromUtf8(caption));
+}
+
+void MainWindow::beep() {
+    QApplication::beep();
+    emit beeped();
+}
+
+std::optional<double> MainWindow::toNumber(std::string_view text) const {
+    bool ok = false;
+    const double value = QLocale().toDouble(FromUtf8(text), &ok);
+    // The locale reads "inf" and "nan" as numbers; no box value may be either.
+    if (!ok || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::string MainWindow::decimalSeparator() const {
+    return QLocale().decimalPoint().toStdString();
+}
+
+void MainWindow::keyPress(int box, int& KeyAscii) {
+    if (!closing_) form_.KeyPress(box, KeyAscii);
+}
+
+// Focus notifications follow real changes of focus between the boxes only. Opening a box's
+// context menu keeps the focus in the box, and so does switching to another program and back:
+// the box that had the focus keeps it and is neither validated nor made fresh again. When the
+// window comes back with a click into another box, the old box's focus-lost still precedes the
+// new box's focus-gained.
+void MainWindow::focusIn(int box, Qt::FocusReason reason) {
+    if (closing_ || reason == Qt::PopupFocusReason || box == focusedBox_) return;
+    if (focusedBox_ != 0) form_.LostFocus(std::exchange(focusedBox_, 0));
+    focusedBox_ = box;
+    form_.GotFocus(box);
+}
+
+void MainWindow::focusOut(int box, Qt::FocusReason reason) {
+    if (closing_ || reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return;
+    if (box != focusedBox_) return;
+    focusedBox_ = 0;
+    form_.LostFocus(box);
+}
+
+}  // namespace app::qt

@@ -1,0 +1,41 @@
+// The program's own texts, each in one place. German, blanks exactly as shown on screen.
+#pragma once
+
+namespace app::texts {
+
+inline constexpr char kWindowCaption[] =
+    "berechnet Abstand geographischer Punkte auf dem Fernbogen";
+
+// Headings.
+inline constexpr char kFrom[] = "  von ";
+inline constexpr char kTo[] = " nach ";
+inline constexpr char kLatitudeRow[] = "Breite";
+inline constexpr char kLongitudeRow[] = "Länge";
+inline constexpr char kDistanceIs[] = " sind es ";
+inline constexpr char kCourseIs[] = " Richtung: ";
+
+// Unit signs: a blank, then the sign.
+inline constexpr char kDegreesSign[] = " °";
+inline constexpr char kMinutesSign[] = " '";
+inline constexpr char kSecondsSign[] = " \"";
+
+// Box defaults and the text a failed validation or the guard writes.
+inline constexpr char kZero[] = "0";
+inline constexpr char kNorth[] = "N";
+inline constexpr char kSouth[] = "S";
+inline constexpr char kWest[] = "W";
+inline constexpr char kEast[] = "E";
+
+// Results. A pattern's "0"s before the point are digits always shown, the "0"s after it the
+// decimals, the point the locale's decimal separator; everything else is copied.
+inline constexpr char kDistanceUnder10[] = "0.000 Km";
+inline constexpr char kDistanceUnder100[] = "0.00 Km";
+inline constexpr char kDistanceUnder1000[] = "0.0 Km";
+inline constexpr char kDistanceFrom1000[] = "0 km";
+inline constexpr char kCourse[] = "0.0 Grad";
+inline constexpr char kMeridian[] = "0.0";
+inline constexpr char kMeridianWest[] = "te LngnGrd W";
+inline constexpr char kMeridianEast[] = "te LngnGrd E";
+inline constexpr char kAnyCourse[] = "egal";
+
+}  // namespace app::texts

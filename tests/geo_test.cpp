@@ -1,0 +1,132 @@
+// The spherical arithmetic at its edges, compared bit for bit where the result is exact.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "geo/angle.h"
+#include "geo/arccos.h"
+#include "geo/constants.h"
+#include "geo/great_circle.h"
+
+namespace {
+
+using namespace geo;
+
+double Radians(double degrees) {
+    return ToRadians(degrees, 0, 0);
+}
+
+TEST(ArcCos, SnapsToItsEndPointsWithinTheTolerance) {
+    EXPECT_EQ(ArcCos(-1), PI);
+    EXPECT_EQ(ArcCos(-1 + 5E-12), PI);
+    EXPECT_EQ(ArcCos(1), 0.0);
+    EXPECT_EQ(ArcCos(1 - 5E-12), 0.0);
+}
+
+TEST(ArcCos, UsesTheArctangentFormulaJustOutsideTheTolerance) {
+    EXPECT_NEAR(ArcCos(-1 + 2E-11), 3.1415863, 1E-7);
+    EXPECT_LT(ArcCos(-1 + 2E-11), PI);
+    EXPECT_NEAR(ArcCos(1 - 2E-11), 6.32E-6, 1E-8);
+    EXPECT_GT(ArcCos(1 - 2E-11), 0.0);
+}
+
+TEST(ArcCos, AddsFullPrecisionHalfPiInTheMiddle) {
+    EXPECT_EQ(ArcCos(0), 1.5707963267948966);
+    EXPECT_EQ(ArcCos(0.5), 1.0471975511965976);
+}
+
+TEST(ArcCos, ClampsArgumentsBeyondTheTolerance) {
+    for (double x : {1 + ARCCOS_TOLERANCE, 1.000000001, 2.0, 1E300}) EXPECT_EQ(ArcCos(x), 0.0) << x;
+    for (double x : {-1 - ARCCOS_TOLERANCE, -1.000000001, -2.0, -1E300})
+        EXPECT_EQ(ArcCos(x), PI) << x;
+}
+
+TEST(ToRadians, NinetyDegreesLiesJustBelowTheLatitudeLimit) {
+    EXPECT_EQ(Radians(90), 1.570796326794895);
+    EXPECT_LT(Radians(90), HALF_PI_LIMIT);
+    EXPECT_GT(ToRadians(90, 0, 1), HALF_PI_LIMIT);
+}
+
+TEST(ToRadians, HundredEightyDegreesIsExactlyPi) {
+    EXPECT_EQ(Radians(180), PI);
+    EXPECT_GT(ToRadians(180, 0, 1), PI);
+}
+
+TEST(ToRadians, AddsMinutesBeforeSeconds) {
+    // 52 31' 0" and 48 8' 0", the cities of the worked example, to the last bit.
+    EXPECT_EQ(ToRadians(52, 31, 0), ((0.0 / 3600) + (52 + 31.0 / 60)) * PI / 180);
+    EXPECT_EQ(ToRadians(0, 0, 36), (36.0 / 3600) * PI / 180);
+}
+
+TEST(ToDegrees, DividesByPiFirst) {
+    EXPECT_EQ(ToDegrees(PI), 180.0);
+    EXPECT_EQ(ToDegrees(TWO_PI), 360.0);
+}
+
+TEST(DistanceKm, QuarterCircleAndAntipode) {
+    EXPECT_EQ(DistanceKm(ArcCos(0)), ((40008 * 1.5707963267948966) / PI) / 2);
+    EXPECT_NEAR(DistanceKm(ArcCos(0)), 10002, 1E-9);
+    EXPECT_EQ(DistanceKm(PI), 20004.0);
+    EXPECT_EQ(DistanceKm(0), 0.0);
+}
+
+TEST(CentralAngle, IdenticalPointsGiveExactlyZero) {
+    EXPECT_EQ(CentralAngle(Radians(52), Radians(13), Radians(52), Radians(13)), 0.0);
+    EXPECT_EQ(CentralAngle(0, 0, 0, 0), 0.0);
+}
+
+TEST(CentralAngle, AntipodesGiveExactlyPi) {
+    EXPECT_EQ(CentralAngle(0, 0, 0, -Radians(180)), PI);
+    EXPECT_EQ(CentralAngle(Radians(90), 0, -Radians(90), 0), PI);
+}
+
+struct CourseCase {
+    const char* name;
+    double lat1, lon1, lat2, lon2;  // degrees, north and west positive
+    double course;                  // radians
+};
+
+TEST(InitialCourse, OnOneMeridian) {
+    const CourseCase cases[] = {
+        // q = 1.0000000000000013, within the tolerance of 1.
+        {"due north from 10 to 20 degrees", 10, 0, 20, 0, TWO_PI},
+        {"due south from 20 to 10 degrees", 20, 0, 10, 0, PI},
+        {"due south across the equator", 0, 0, -10, 0, PI},
+        // q lands about 1E-9 past +-1 and must clamp, not become NaN.
+        {"due north one minute apart", 10, 0, ToRadians(10, 1, 0) / PI * 180, 0, TWO_PI},
+        {"due south five minutes apart", 45.5, 7, 45.5 - 5.0 / 60, 7, PI},
+    };
+    for (const auto& c : cases) {
+        const double lat1 = Radians(c.lat1), lon1 = Radians(c.lon1);
+        const double lat2 = Radians(c.lat2), lon2 = Radians(c.lon2);
+        const double d = CentralAngle(lat1, lon1, lat2, lon2);
+        EXPECT_EQ(InitialCourse(lat1, lon1, lat2, lon2, d), c.course) << c.name;
+    }
+}
+
+TEST(InitialCourse, EastAndWestOfDueNorth) {
+    const double lat1 = Radians(10), lat2 = Radians(20);
+    const double east = -Radians(0.001), west = Radians(0.001);
+    const double toEast = InitialCourse(lat1, 0, lat2, east, CentralAngle(lat1, 0, lat2, east));
+    const double toWest = InitialCourse(lat1, 0, lat2, west, CentralAngle(lat1, 0, lat2, west));
+    EXPECT_GT(toEast, 0.0);
+    EXPECT_LT(toEast, 0.001);
+    EXPECT_LT(toWest, TWO_PI);
+    EXPECT_GT(toWest, TWO_PI - 0.001);
+}
+
+TEST(InitialCourse, NeverNaNOnNearbyPointsOfOneMeridian) {
+    // Seconds apart on one meridian: the cases where rounding pushes q furthest past +-1.
+    for (int seconds = 1; seconds < 1800; seconds += 7) {
+        const double lat1 = ToRadians(33, 0, 0), lat2 = ToRadians(33, 0, seconds);
+        const double d = CentralAngle(lat1, Radians(5), lat2, Radians(5));
+        if (d == 0) continue;
+        const double north = InitialCourse(lat1, Radians(5), lat2, Radians(5), d);
+        const double south = InitialCourse(lat2, Radians(5), lat1, Radians(5), d);
+        // So close together the course itself is rough; it must only stay a course.
+        EXPECT_TRUE(north >= PI && north <= TWO_PI) << seconds << ": " << north;
+        EXPECT_TRUE(south >= PI && south <= TWO_PI) << seconds << ": " << south;
+    }
+}
+
+}  // namespace
