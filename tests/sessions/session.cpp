@@ -1,0 +1,63 @@
+#include "sessions/session.h"
+
+#include <stdexcept>
+
+namespace sessions {
+
+namespace {
+
+std::string Trim(const std::string& s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// "Text12" -> 12, "Label17" -> -17.
+int ControlOf(const std::string& name) {
+    if (name.rfind("Text", 0) == 0) return std::stoi(name.substr(4));
+    if (name.rfind("Label", 0) == 0) return -std::stoi(name.substr(5));
+    throw std::invalid_argument("not a control: " + name);
+}
+
+Step ParseStep(const std::string& step) {
+    const auto blank = step.find(' ');
+    const std::string verb = step.substr(0, blank);
+    const std::string rest = blank == std::string::npos ? "" : step.substr(blank + 1);
+    if (verb == "click") return {Action::Click, ControlOf(Trim(rest))};
+    if (verb == "tab") return {Action::Tab};
+    if (verb == "backtab") return {Action::Backtab};
+    if (verb == "type") return {Action::Type, 0, rest};
+    if (verb == "key") return {Action::Key, 0, Trim(rest)};
+    if (verb == "paste") return {Action::Paste, 0, rest};
+    if (verb == "expect") {
+        if (rest.rfind("focus ", 0) == 0) return {Action::ExpectFocus, ControlOf(Trim(rest.substr(6)))};
+        if (rest.rfind("beeps ", 0) == 0) return {Action::ExpectBeeps, 0, {}, std::stoi(rest.substr(6))};
+        const auto eq = rest.find(" =");
+        if (eq != std::string::npos) {
+            std::string expected = rest.substr(eq + 2);
+            if (!expected.empty() && expected.front() == ' ') expected.erase(0, 1);
+            return {Action::ExpectText, ControlOf(Trim(rest.substr(0, eq))), expected};
+        }
+    }
+    throw std::invalid_argument("cannot read step: " + step);
+}
+
+}  // namespace
+
+std::vector<Step> Parse(const std::string& script) {
+    std::vector<Step> steps;
+    std::size_t start = 0;
+    while (start <= script.size()) {
+        auto end = script.find(';', start);
+        if (end == std::string::npos) end = script.size();
+        std::string step = script.substr(start, end - start);
+        // Blanks after a ";" only separate steps; typed and pasted characters are kept as written.
+        step.erase(0, std::min(step.find_first_not_of(' '), step.size()));
+        if (step.rfind("type ", 0) != 0 && step.rfind("paste ", 0) != 0) step = Trim(step);
+        if (!step.empty()) steps.push_back(ParseStep(step));
+        start = end + 1;
+    }
+    return steps;
+}
+
+}  // namespace sessions

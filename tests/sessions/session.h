@@ -1,0 +1,41 @@
+// User sessions as data: what a user does in the window and what it must show afterwards. Each
+// window's tests replay the same sessions through its real controls.
+//
+// A script is a list of steps separated by ";" (blanks around a step are dropped):
+//   click TextN          click into a box with the mouse
+//   tab / backtab        Tab / Shift+Tab
+//   type CHARS           type each character as a key press (a blank inside CHARS is a key too)
+//   key NAME             one key: Enter, Escape, Backspace, Delete, Left, Right, Home, End, CtrlV
+//   paste TEXT           put TEXT on the clipboard and paste it through the box's paste action
+//   expect TextN = TEXT  a box's text (TEXT may be empty)
+//   expect LabelN = TEXT a label's caption
+//   expect focus TextN   which box has the focus
+//   expect beeps N       how many beeps the guard has sounded since the session began
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace sessions {
+
+enum class Action { Click, Tab, Backtab, Type, Key, Paste, ExpectText, ExpectFocus, ExpectBeeps };
+
+struct Step {
+    Action action;
+    int control = 0;     // n of TextN or LabelN; for ExpectText, negative for a label
+    std::string text;    // typed or pasted text, key name, expected text
+    int count = 0;       // ExpectBeeps
+};
+
+struct Session {
+    const char* name;    // reads as a sentence
+    const char* script;
+};
+
+// The steps of a script; throws std::invalid_argument on a step it cannot read.
+std::vector<Step> Parse(const std::string& script);
+
+// The sessions every window must pass, in the window's default (C/English) locale.
+const std::vector<Session>& AllSessions();
+
+}  // namespace sessions
