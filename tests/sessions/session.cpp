@@ -23,20 +23,22 @@ Step ParseStep(const std::string& step) {
     const auto blank = step.find(' ');
     const std::string verb = step.substr(0, blank);
     const std::string rest = blank == std::string::npos ? "" : step.substr(blank + 1);
-    if (verb == "click") return {Action::Click, ControlOf(Trim(rest))};
-    if (verb == "tab") return {Action::Tab};
-    if (verb == "backtab") return {Action::Backtab};
-    if (verb == "type") return {Action::Type, 0, rest};
-    if (verb == "key") return {Action::Key, 0, Trim(rest)};
-    if (verb == "paste") return {Action::Paste, 0, rest};
+    if (verb == "click") return {Action::Click, ControlOf(Trim(rest)), {}, 0};
+    if (verb == "tab") return {Action::Tab, 0, {}, 0};
+    if (verb == "backtab") return {Action::Backtab, 0, {}, 0};
+    if (verb == "type") return {Action::Type, 0, rest, 0};
+    if (verb == "key") return {Action::Key, 0, Trim(rest), 0};
+    if (verb == "paste") return {Action::Paste, 0, rest, 0};
     if (verb == "expect") {
-        if (rest.rfind("focus ", 0) == 0) return {Action::ExpectFocus, ControlOf(Trim(rest.substr(6)))};
-        if (rest.rfind("beeps ", 0) == 0) return {Action::ExpectBeeps, 0, {}, std::stoi(rest.substr(6))};
+        if (rest.rfind("focus ", 0) == 0)
+            return {Action::ExpectFocus, ControlOf(Trim(rest.substr(6))), {}, 0};
+        if (rest.rfind("beeps ", 0) == 0)
+            return {Action::ExpectBeeps, 0, {}, std::stoi(rest.substr(6))};
         const auto eq = rest.find(" =");
         if (eq != std::string::npos) {
             std::string expected = rest.substr(eq + 2);
             if (!expected.empty() && expected.front() == ' ') expected.erase(0, 1);
-            return {Action::ExpectText, ControlOf(Trim(rest.substr(0, eq))), expected};
+            return {Action::ExpectText, ControlOf(Trim(rest.substr(0, eq))), expected, 0};
         }
     }
     throw std::invalid_argument("cannot read step: " + step);

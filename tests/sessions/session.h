@@ -22,13 +22,13 @@ enum class Action { Click, Tab, Backtab, Type, Key, Paste, ExpectText, ExpectFoc
 
 struct Step {
     Action action;
-    int control = 0;     // n of TextN or LabelN; for ExpectText, negative for a label
-    std::string text;    // typed or pasted text, key name, expected text
-    int count = 0;       // ExpectBeeps
+    int control = 0;   // n of TextN or LabelN; for ExpectText, negative for a label
+    std::string text;  // typed or pasted text, key name, expected text
+    int count = 0;     // ExpectBeeps
 };
 
 struct Session {
-    const char* name;    // reads as a sentence
+    const char* name;  // reads as a sentence
     const char* script;
 };
 
