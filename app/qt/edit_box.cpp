@@ -46,7 +46,7 @@ std::optional<int> KeyAsciiOf(int key, Qt::KeyboardModifiers modifiers, const QS
 }
 
 EditBox::EditBox(int box, BoxEvents& events, QWidget* parent)
-    : QLineEdit(parent), box_(box), events_(events) {
+    : QLineEdit(parent), box_(box), events_(&events) {
     setObjectName(QStringLiteral("Text%1").arg(box));
     // Dropped text would change a box past its handlers, like no other way of typing.
     setAcceptDrops(false);
@@ -72,7 +72,7 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     int KeyAscii = *typed;
-    events_.keyPress(box_, KeyAscii);
+    if (events_) events_->keyPress(box_, KeyAscii);
     event->accept();
     // A single-line box does nothing with Enter and Escape, and they must not reach the window.
     if (KeyAscii == 0 || KeyAscii == kEnter || KeyAscii == kEscape) return;
@@ -97,7 +97,7 @@ void EditBox::inputMethodEvent(QInputMethodEvent* event) {
 void EditBox::typeCharacters(const QString& text) {
     for (const QChar c : text) {
         int KeyAscii = c.unicode();
-        events_.keyPress(box_, KeyAscii);
+        if (events_) events_->keyPress(box_, KeyAscii);
         if (KeyAscii >= 32)
             insert(QString(QChar(static_cast<char16_t>(KeyAscii))));
         else if (KeyAscii == kBackspace)
@@ -107,12 +107,12 @@ void EditBox::typeCharacters(const QString& text) {
 
 void EditBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    events_.focusIn(box_, event->reason());
+    if (events_) events_->focusIn(box_, event->reason());
 }
 
 void EditBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    events_.focusOut(box_, event->reason());
+    if (events_) events_->focusOut(box_, event->reason());
 }
 
 }  // namespace app::qt

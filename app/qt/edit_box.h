@@ -29,6 +29,9 @@ class EditBox : public QLineEdit {
 
     int box() const { return box_; }
 
+    // Stops the notifications, for a window that is being torn down.
+    void detach() { events_ = nullptr; }
+
     // The program's own write: the caret ends at the start with nothing selected.
     void writeText(const QString& text);
 
@@ -43,7 +46,7 @@ class EditBox : public QLineEdit {
     void typeCharacters(const QString& text);
 
     int box_;
-    BoxEvents& events_;
+    BoxEvents* events_;
 };
 
 }  // namespace app::qt

@@ -99,7 +99,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
 
 MainWindow::~MainWindow() {
     // Focus moves while the controls are torn down; no handler may run on a half-gone window.
-    closing_ = true;
+    for (EditBox* box : boxes_) box->detach();
 }
 
 std::string MainWindow::boxText(int box) const {
@@ -132,7 +132,7 @@ std::string MainWindow::decimalSeparator() const {
 }
 
 void MainWindow::keyPress(int box, int& KeyAscii) {
-    if (!closing_) form_.KeyPress(box, KeyAscii);
+    form_.KeyPress(box, KeyAscii);
 }
 
 // Focus notifications follow real changes of focus between the boxes only. Opening a box's
@@ -141,14 +141,14 @@ void MainWindow::keyPress(int box, int& KeyAscii) {
 // window comes back with a click into another box, the old box's focus-lost still precedes the
 // new box's focus-gained.
 void MainWindow::focusIn(int box, Qt::FocusReason reason) {
-    if (closing_ || reason == Qt::PopupFocusReason || box == focusedBox_) return;
+    if (reason == Qt::PopupFocusReason || box == focusedBox_) return;
     if (focusedBox_ != 0) form_.LostFocus(std::exchange(focusedBox_, 0));
     focusedBox_ = box;
     form_.GotFocus(box);
 }
 
 void MainWindow::focusOut(int box, Qt::FocusReason reason) {
-    if (closing_ || reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return;
+    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return;
     if (box != focusedBox_) return;
     focusedBox_ = 0;
     form_.LostFocus(box);

@@ -51,7 +51,6 @@ class MainWindow : public QWidget, public Controls, private BoxEvents {
     std::array<Line*, kLineCount> lines_{};
     // The box whose focus-gained notification went out last without a focus-lost one yet.
     int focusedBox_ = 0;
-    bool closing_ = false;
 };
 
 }  // namespace app::qt

@@ -1,0 +1,74 @@
+// The form's logic on a window of plain strings: what no real window lets a user type or paste,
+// but the logic must still survive.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <map>
+
+#include "app/form.h"
+
+namespace {
+
+class PlainControls : public app::Controls {
+  public:
+    std::map<int, std::string> boxes, labels;
+    int beeps = 0;
+
+    std::string boxText(int box) const override { return boxes.at(box); }
+    void setBoxText(int box, std::string_view text) override { boxes[box] = text; }
+    void setLabelCaption(int label, std::string_view caption) override { labels[label] = caption; }
+    void beep() override { ++beeps; }
+    std::optional<double> toNumber(std::string_view text) const override {
+        const std::string s(text);
+        char* end = nullptr;
+        const double value = std::strtod(s.c_str(), &end);
+        if (s.empty() || *end != '\0' || !std::isfinite(value)) return std::nullopt;
+        return value;
+    }
+    std::string decimalSeparator() const override { return "."; }
+};
+
+PlainControls Defaults() {
+    PlainControls c;
+    for (const auto& spec : app::kBoxesInTabOrder) c.boxes[spec.box] = spec.initialText;
+    return c;
+}
+
+TEST(Form, ADegreesValueWhoseRadiansOverflowTripsTheGuard) {
+    PlainControls controls = Defaults();
+    controls.boxes[4] = "-1e308";
+    controls.boxes[5] = "30";
+    controls.labels[17] = "earlier";
+    app::Form form(controls);
+    form.Recalculate();
+    EXPECT_EQ(controls.beeps, 1);
+    EXPECT_EQ(controls.boxes[4], "0");
+    EXPECT_EQ(controls.boxes[5], "0");
+    EXPECT_EQ(controls.labels[17], "earlier");
+}
+
+TEST(Form, ANonNumericBoxCountsAsZeroInTheRecalculation) {
+    PlainControls controls = Defaults();
+    controls.boxes[2] = "abc";
+    app::Form form(controls);
+    form.Recalculate();
+    EXPECT_EQ(controls.labels[17], "0.00 Km");
+    EXPECT_EQ(controls.labels[20], "egal");
+    EXPECT_EQ(controls.boxes[2], "abc");
+}
+
+TEST(Form, NotificationsForBoxesThatDoNotExistAreIgnored) {
+    PlainControls controls = Defaults();
+    app::Form form(controls);
+    int key = '5';
+    for (int box : {0, 17, -1}) {
+        form.GotFocus(box);
+        form.KeyPress(box, key);
+        form.LostFocus(box);
+    }
+    EXPECT_EQ(key, '5');
+    EXPECT_TRUE(controls.labels.empty());
+}
+
+}  // namespace

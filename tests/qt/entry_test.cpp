@@ -1,0 +1,145 @@
+// What the boxes deliver to the form's handlers: the character codes of keys, and the focus
+// notifications of real changes of focus only.
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+#include "app/qt/edit_box.h"
+#include "app/qt/main_window.h"
+
+using app::qt::KeyAsciiOf;
+using app::qt::MainWindow;
+
+class EntryTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void keysAndTheirCharacterCodes_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("keyAscii");  // -1: no character notification
+        const int none = Qt::NoModifier, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
+        QTest::newRow("a digit") << int(Qt::Key_7) << none << "7" << int('7');
+        QTest::newRow("a keypad digit")
+            << int(Qt::Key_7) << int(Qt::KeypadModifier) << "7" << int('7');
+        QTest::newRow("a letter") << int(Qt::Key_A) << none << "a" << int('a');
+        QTest::newRow("an umlaut") << int(Qt::Key_Adiaeresis) << none << "ä" << 0xE4;
+        QTest::newRow("a blank") << int(Qt::Key_Space) << none << " " << int(' ');
+        QTest::newRow("Return is Enter") << int(Qt::Key_Return) << none << "\r" << 13;
+        QTest::newRow("keypad Enter")
+            << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << 13;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << none << "\x1b" << 27;
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << 8;
+        QTest::newRow("Ctrl+V") << int(Qt::Key_V) << ctrl << "\x16" << 22;
+        QTest::newRow("Ctrl+V without text") << int(Qt::Key_V) << ctrl << "" << 22;
+        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << ctrl << "\x01" << 1;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << none << "\t" << -1;
+        QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << shift << "" << -1;
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << none << "\x7f" << -1;
+        QTest::newRow("an arrow") << int(Qt::Key_Left) << none << "" << -1;
+        QTest::newRow("Home") << int(Qt::Key_Home) << none << "" << -1;
+        QTest::newRow("a function key") << int(Qt::Key_F2) << none << "" << -1;
+        QTest::newRow("Shift alone") << int(Qt::Key_Shift) << shift << "" << -1;
+        QTest::newRow("Alt+a belongs to the window")
+            << int(Qt::Key_A) << int(Qt::AltModifier) << "a" << -1;
+        QTest::newRow("Ctrl+digit produces nothing") << int(Qt::Key_5) << ctrl << "5" << -1;
+    }
+    void keysAndTheirCharacterCodes() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(int, keyAscii);
+        const std::optional<int> code = KeyAsciiOf(key, Qt::KeyboardModifiers(modifiers), text);
+        QCOMPARE(code.value_or(-1), keyAscii);
+    }
+
+    // The first key after a focus change replaces; a context menu or another program in between
+    // is no change of focus.
+    void aContextMenuIsNoChangeOfFocus() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::mouseClick(window.box(2), Qt::LeftButton);
+        QTest::keyClicks(window.box(2), "45");
+        QCOMPARE(window.label(17)->text(), QString());
+        QMenu* menu = window.box(2)->createStandardContextMenu();
+        QTimer::singleShot(0, menu, &QMenu::close);
+        menu->exec(window.box(2)->mapToGlobal(QPoint(2, 2)));
+        delete menu;
+        // No validation ran, and the box is not fresh: the next digit is appended.
+        QCOMPARE(window.label(17)->text(), QString());
+        QVERIFY(!window.form().FreshFocus(2));
+        QTest::keyClick(window.box(2), Qt::Key_Backspace);
+        QCOMPARE(window.box(2)->text(), QString("4"));
+    }
+
+    void switchingToAnotherProgramAndBackIsNoChangeOfFocus() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::mouseClick(window.box(2), Qt::LeftButton);
+        QTest::keyClicks(window.box(2), "95");
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        // Leaving the window validates nothing.
+        QCOMPARE(window.box(2)->text(), QString("95"));
+        QCOMPARE(window.label(17)->text(), QString());
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget(), window.box(2));
+        QVERIFY(!window.form().FreshFocus(2));
+        // Leaving the box for real validates it once.
+        QTest::keyClick(window.box(2), Qt::Key_Tab);
+        QCOMPARE(window.box(2)->text(), QString("0"));
+        QCOMPARE(window.label(17)->text(), QString("0.00 Km"));
+    }
+
+    void theFirstBoxIsFreshWhenTheWindowOpens() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(window.form().FreshFocus(4));
+        QTest::keyClick(window.box(4), Qt::Key_5);
+        QCOMPARE(window.box(4)->text(), QString("5"));
+    }
+
+    void theProgramsWritesLeaveTheCaretAtTheStart() {
+        MainWindow window;
+        window.box(3)->setText("12");
+        window.setBoxText(3, "0");
+        QCOMPARE(window.box(3)->cursorPosition(), 0);
+        QVERIFY(!window.box(3)->hasSelectedText());
+    }
+
+    void aLetterBoxIgnoresPastingByKeyAndUndo() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QGuiApplication::clipboard()->setText("X");
+        QTest::mouseClick(window.box(13), Qt::LeftButton);
+        QTest::keyClick(window.box(13), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(window.box(13)->text(), QString("S"));
+        QTest::keyClick(window.box(13), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window.box(13)->text(), QString("N"));
+    }
+
+    void closingTheWindowRunsNoHandler() {
+        auto* window = new MainWindow;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClicks(window->box(4), "99");
+        delete window;  // must not validate Text4 on a half-destroyed window
+    }
+};
+
+QTEST_MAIN(EntryTest)
+#include "entry_test.moc"
