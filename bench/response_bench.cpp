@@ -1,0 +1,250 @@
+// Response: what one key costs the real window, headless on the offscreen platform, from the key
+// event to the boxes and labels written (and, where named, to the window repainted); then what one
+// recalculation and its arithmetic cost alone; then the window's memory over many recalculations.
+//
+// Usage: response_bench [--benchmark_...]   (Google Benchmark's flags; 9 repetitions by default)
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/layout.h"
+#include "app/qt/main_window.h"
+#include "bench/resident_memory.h"
+#include "bench/table.h"
+#include "geo/angle.h"
+#include "geo/great_circle.h"
+
+namespace {
+
+using app::qt::MainWindow;
+
+MainWindow* window = nullptr;
+
+// Degrees and minutes of the first coordinate in tab order, and the first letter box.
+int FirstBox() {
+    return app::kBoxesInTabOrder[0].box;
+}
+int SecondBox() {
+    return app::kBoxesInTabOrder[1].box;
+}
+int LetterBox() {
+    return std::find_if(app::kBoxesInTabOrder.begin(), app::kBoxesInTabOrder.end(),
+                        [](const app::BoxSpec& spec) { return !app::IsNumericBox(spec.box); })
+        ->box;
+}
+
+// Moves the focus as Tab does, so the box left is validated and the results are shown again.
+void Enter(int box) {
+    window->box(box)->setFocus(Qt::TabFocusReason);
+}
+
+Qt::Key DigitKey(int i) {
+    return static_cast<Qt::Key>(Qt::Key_1 + i % 9);
+}
+
+// The first digit into a box just entered, while both results are shown: it replaces the box's
+// text and empties both labels.
+void TypedDigit(benchmark::State& state) {
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const int box = i % 2 ? SecondBox() : FirstBox();
+        Enter(box);
+        state.ResumeTiming();
+        QTest::keyClick(window->box(box), DigitKey(i++));
+    }
+}
+
+// Tab out of a box just typed into: validation, recalculation, both labels written.
+void TabOut(benchmark::State& state) {
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Enter(FirstBox());
+        QTest::keyClick(window->box(FirstBox()), DigitKey(i++));
+        state.ResumeTiming();
+        QTest::keyClick(window->box(FirstBox()), Qt::Key_Tab);
+    }
+}
+
+void LetterToggle(benchmark::State& state) {
+    Enter(LetterBox());
+    for (auto _ : state) QTest::keyClick(window->box(LetterBox()), Qt::Key_X);
+}
+
+// The same keys as above from the platform's key event on, with the repaint that follows them.
+void TypedDigitRepainted(benchmark::State& state) {
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Enter(i % 2 ? SecondBox() : FirstBox());
+        QApplication::processEvents();
+        state.ResumeTiming();
+        QTest::keyClick(window->windowHandle(), DigitKey(i++));
+    }
+}
+
+void TabOutRepainted(benchmark::State& state) {
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Enter(FirstBox());
+        QTest::keyClick(window->windowHandle(), DigitKey(i++));
+        state.ResumeTiming();
+        QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+    }
+}
+
+// Both labels start empty, as after typing, so that writing them is real work.
+void Recalculate(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        window->form().ClearResults();
+        state.ResumeTiming();
+        window->form().Recalculate();
+    }
+}
+
+// Berlin to Munich.
+void Arithmetic(benchmark::State& state) {
+    double lat1 = geo::ToRadians(52, 31, 0), lon1 = -geo::ToRadians(13, 24, 0);
+    double lat2 = geo::ToRadians(48, 8, 0), lon2 = -geo::ToRadians(11, 35, 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(lat1);
+        benchmark::DoNotOptimize(lon1);
+        benchmark::DoNotOptimize(lat2);
+        benchmark::DoNotOptimize(lon2);
+        const double d = geo::CentralAngle(lat1, lon1, lat2, lon2);
+        double course = geo::InitialCourse(lat1, lon1, lat2, lon2, d);
+        benchmark::DoNotOptimize(course);
+    }
+}
+
+struct Figure {
+    const char* benchmark;
+    const char* name;
+    std::optional<bench::Target> target;
+};
+
+const Figure kFigures[] = {
+    {"TypedDigit", "typed digit into a numeric box", bench::Target{20, false}},
+    {"TabOut", "Tab out of a numeric box", bench::Target{50, false}},
+    {"LetterToggle", "toggle of a letter box", std::nullopt},
+    {"TypedDigitRepainted", "typed digit, window repainted", std::nullopt},
+    {"TabOutRepainted", "Tab out, window repainted", std::nullopt},
+    {"Recalculate", "Recalculate alone", std::nullopt},
+    {"Arithmetic", "CentralAngle + InitialCourse", std::nullopt},
+};
+
+// Prints each benchmark as one row of the table: median, min and max of its repetitions.
+class TableReporter : public benchmark::BenchmarkReporter {
+  public:
+    bool ReportContext(const Context&) override {
+        bench::PrintHeading("Response, offscreen, per key or call");
+        return true;
+    }
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
+            const std::string name = run.run_name.function_name;
+            if (!times_.count(name)) order_.push_back(name);
+            times_[name].push_back(run.GetAdjustedRealTime());
+        }
+    }
+
+    void Finalize() override {
+        for (const std::string& name : order_) {
+            const auto figure = std::find_if(std::begin(kFigures), std::end(kFigures),
+                                             [&](const Figure& f) { return name == f.benchmark; });
+            const std::string label = figure != std::end(kFigures) ? figure->name : name;
+            const std::optional<bench::Target> target =
+                figure != std::end(kFigures) ? figure->target : std::nullopt;
+            bench::PrintRow(label, bench::Summarise(times_[name]), "us", 3, target);
+        }
+    }
+
+  private:
+    std::vector<std::string> order_;
+    std::map<std::string, std::vector<double>> times_;
+};
+
+// Recalculations driven through the window: a digit, Tab and Shift+Tab recalculate twice.
+void Recalculations(int count) {
+    QWindow* handle = window->windowHandle();
+    for (int i = 0; i < count; i += 2) {
+        QTest::keyClick(handle, DigitKey(i / 2));
+        QTest::keyClick(handle, Qt::Key_Tab);
+        QTest::keyClick(handle, Qt::Key_Backtab, Qt::ShiftModifier);
+    }
+}
+
+double ResidentMiB() {
+    return bench::ResidentKiB(getpid()) / 1024.0;
+}
+
+void Steadiness() {
+    constexpr int kFirst = 1000;
+    constexpr int kTotal = 100000;
+    constexpr int kBlocks = 9;
+    Enter(FirstBox());
+    Recalculations(kFirst);
+    const double first = ResidentMiB();
+    std::vector<double> growth;
+    double before = first;
+    for (int block = 0; block < kBlocks; ++block) {
+        Recalculations((kTotal - kFirst) / kBlocks);
+        const double after = ResidentMiB();
+        growth.push_back((after - before) * 1024);
+        before = after;
+    }
+    bench::PrintHeading("Steadiness, recalculations through the window");
+    bench::PrintRow("VmRSS after 1,000 recalculations", {first, first, first}, "MiB", 1);
+    bench::PrintRow("VmRSS after 100,000 recalculations", {before, before, before}, "MiB", 1);
+    bench::PrintRow("growth per 11,000 recalculations (9 blocks)", bench::Summarise(growth), "KiB",
+                    0, bench::Target{0, true});
+}
+
+}  // namespace
+
+BENCHMARK(TypedDigit)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TabOut)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LetterToggle)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TypedDigitRepainted)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TabOutRepainted)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Recalculate)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Arithmetic)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    MainWindow mainWindow;
+    window = &mainWindow;
+    mainWindow.show();
+    if (!QTest::qWaitForWindowActive(&mainWindow)) {
+        std::fprintf(stderr, "response_bench: the window did not become active\n");
+        return 1;
+    }
+
+    // Our defaults first, so that flags given on the command line win.
+    std::vector<char*> args{argv[0]};
+    std::string repetitions = "--benchmark_repetitions=9";
+    args.push_back(repetitions.data());
+    for (int i = 1; i < argc; ++i) args.push_back(argv[i]);
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    TableReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    Steadiness();
+    return 0;
+}
