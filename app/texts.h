@@ -19,6 +19,17 @@ inline constexpr char kDegreesSign[] = " °";
 inline constexpr char kMinutesSign[] = " '";
 inline constexpr char kSecondsSign[] = " \"";
 
+// What a screen reader says a box or result label holds, e.g. "von Länge Grad": the side, the
+// row's heading, the field.
+inline constexpr char kSideFrom[] = "von";
+inline constexpr char kSideTo[] = "nach";
+inline constexpr char kFieldDegrees[] = "Grad";
+inline constexpr char kFieldMinutes[] = "Minuten";
+inline constexpr char kFieldSeconds[] = "Sekunden";
+inline constexpr char kFieldHemisphere[] = "Halbkugel";
+inline constexpr char kDistanceName[] = "Entfernung";
+inline constexpr char kCourseName[] = "Richtung";
+
 // Box defaults and the text a failed validation or the guard writes.
 inline constexpr char kZero[] = "0";
 inline constexpr char kNorth[] = "N";

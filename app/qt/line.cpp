@@ -29,7 +29,9 @@ QLine Line::line() const {
 void Line::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(QPen(ToColour(colour::kLine), kLineWidthPixels, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(line().translated(-pos()));
+    // Centred on the pixel centres, the pen covers whole pixels at any scale: at 1x the three
+    // rows or columns around the line, at 2x the six device pixels beneath them.
+    painter.drawLine(QLineF(line().translated(-pos())).translated(0.5, 0.5));
 }
 
 }  // namespace app::qt

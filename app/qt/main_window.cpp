@@ -1,10 +1,13 @@
 #include "app/qt/main_window.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <cmath>
 
+#include "app/accessible_name.h"
 #include "app/qt/line.h"
 #include "app/texts.h"
 
@@ -36,6 +39,15 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Every size embedded, so the title bar and the task switcher each pick a sharp one.
+QIcon ProgramIcon() {
+    QIcon icon;
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString& file : icons.entryList({QStringLiteral("fernbogen-*.png")}))
+        icon.addFile(icons.filePath(file));
+    return icon;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
@@ -44,6 +56,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8(texts::kWindowCaption));
+    setWindowIcon(ProgramIcon());
     setFixedSize(ToPixels(kClientWidth), ToPixels(kClientHeight));
     setFocusPolicy(Qt::NoFocus);
 
@@ -73,6 +86,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
         if (style.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setAlignment(style.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
         label->setText(QString::fromUtf8(spec.caption));
+        label->setAccessibleName(QString::fromStdString(AccessibleNameOfLabel(spec.label)));
         label->setGeometry(PixelRect(spec.left, spec.top, spec.width, spec.height));
         if (style.autoSize) label->adjustSize();
         labels_[spec.label - 1] = label;
@@ -92,6 +106,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
         box->setTextMargins(0, 0, 0, 0);
         box->setGeometry(PixelRect(spec.left, spec.top, spec.width, kBoxHeight));
         box->writeText(QString::fromUtf8(spec.initialText));
+        box->setAccessibleName(QString::fromStdString(AccessibleNameOfBox(spec.box)));
         boxes_[spec.box - 1] = box;
     }
     boxes_[kBoxesInTabOrder.front().box - 1]->setFocus(Qt::OtherFocusReason);
