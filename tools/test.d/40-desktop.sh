@@ -4,10 +4,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
-tools/install-deps binutils-mingw-w64-x86-64 icoutils
+tools/install-deps binutils-mingw-w64-x86-64 icoutils desktop-file-utils appstream dpkg-dev
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+installed=false
+cleanup() {
+    # The machine stays as it was: the package goes again, whatever failed.
+    if $installed; then apt-get -o DPkg::Lock::Timeout=300 remove -y -q fernbogen >/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -44,4 +50,51 @@ for expected in '1 14 /\* RT_GROUP_ICON \*/' 'FILEVERSION 1, 0, 0, 0' 'PRODUCTVE
                 'BLOCK "040704E4"' 'VALUE "Translation", 0x407, 1252'; do
     grep -q "$expected" "$work/decompiled.rc" || fail "the compiled resources lack $expected"
 done
+
+echo "--- install tree"
+build=build/desktop-package
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFERNBOGEN_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j2 >/dev/null
+DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
+id=de.fernbogen.fernbogen
+expected=(/usr/bin/fernbogen /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml
+          /usr/share/icons/hicolor/scalable/apps/fernbogen.svg)
+for size in 16 32 48 64 128 256; do
+    expected+=("/usr/share/icons/hicolor/${size}x$size/apps/fernbogen.png")
+done
+printf '%s\n' "${expected[@]}" | sort >"$work/expected"
+(cd "$work/root" && find . -type f -printf '/%P\n' | sort) >"$work/installed"
+diff -u "$work/expected" "$work/installed" || fail "cmake --install puts other files than expected"
+for size in 16 32 48 64 128 256; do
+    cmp -s "res/icons/fernbogen-$size.png" "$work/root/usr/share/icons/hicolor/${size}x$size/apps/fernbogen.png" ||
+        fail "the installed $size pixel icon is not fernbogen-$size.png"
+done
+desktop-file-validate "$work/root/usr/share/applications/$id.desktop"
+appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/$id.metainfo.xml"
+
+echo "--- Debian package"
+(cd "$build" && rm -f fernbogen_*.deb && cpack -G DEB >/dev/null)
+deb=$(ls "$build"/fernbogen_*_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for dependency in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n; do
+    grep -q "$dependency" <<<"$depends" || fail "the package does not depend on $dependency: $depends"
+done
+if dpkg-query -W fernbogen >/dev/null 2>&1; then
+    apt-get -o DPkg::Lock::Timeout=300 remove -y -q fernbogen >/dev/null
+fi
+installed=true
+DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 install -y -q "$PWD/$deb" >/dev/null
+dpkg -L fernbogen | while read -r path; do [ -f "$path" ] && echo "$path"; done | sort >"$work/packaged"
+diff -u "$work/expected" "$work/packaged" || fail "dpkg -L fernbogen lists other files than expected"
+
+echo "--- the installed program starts"
+# Still running after three seconds means it came up; it is then stopped by the timeout (124).
+status=0
+QT_QPA_PLATFORM=offscreen timeout 3 /usr/bin/fernbogen || status=$?
+[ "$status" = 124 ] || fail "the installed fernbogen ended with status $status instead of running"
+
+apt-get -o DPkg::Lock::Timeout=300 remove -y -q fernbogen >/dev/null
+installed=false
+! dpkg-query -W -f='${Status}' fernbogen 2>/dev/null | grep -q "install ok installed" ||
+    fail "fernbogen is still installed"
 echo "desktop: all checks passed"
