@@ -29,9 +29,13 @@ QLine Line::line() const {
 void Line::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(QPen(ToColour(colour::kLine), kLineWidthPixels, Qt::SolidLine, Qt::FlatCap));
-    // Centred on the pixel centres, the pen covers whole pixels at any scale: at 1x the three
-    // rows or columns around the line, at 2x the six device pixels beneath them.
-    painter.drawLine(QLineF(line().translated(-pos())).translated(0.5, 0.5));
+    // Through the pixel centres and out to the end pixels' outer edges, the pen covers whole
+    // pixels at any scale: at 1x the three rows or columns around the line from its first pixel
+    // to its last, at 2x exactly the device pixels beneath them.
+    QLineF centred = QLineF(line().translated(-pos())).translated(0.5, 0.5);
+    const QPointF halfPixel = (centred.p2() - centred.p1()) / centred.length() / 2;
+    centred.setPoints(centred.p1() - halfPixel, centred.p2() + halfPixel);
+    painter.drawLine(centred);
 }
 
 }  // namespace app::qt
