@@ -126,7 +126,10 @@ void MainWindow::setBoxText(int box, std::string_view text) {
 }
 
 void MainWindow::setLabelCaption(int label, std::string_view caption) {
-    labels_[label - 1]->setText(FromUtf8(caption));
+    const QString text = FromUtf8(caption);
+    labels_[label - 1]->setText(text);
+    // Its accessible name says what the result is; a screen reader reads the figure from here.
+    labels_[label - 1]->setAccessibleDescription(text);
 }
 
 void MainWindow::beep() {

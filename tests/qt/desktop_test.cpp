@@ -124,6 +124,20 @@ class DesktopTest : public QObject {
         QCOMPARE(AccessibleName(window.label(16)), QString("Länge"));
     }
 
+    void aScreenReaderReadsTheResultsFigures() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClicks(window.box(4), "13");
+        QTest::keyClick(window.box(4), Qt::Key_Return);
+        for (int result : {app::kDistanceLabel, app::kCourseLabel}) {
+            QAccessibleInterface* accessible =
+                QAccessible::queryAccessibleInterface(window.label(result));
+            QVERIFY(!window.label(result)->text().isEmpty());
+            QCOMPARE(accessible->text(QAccessible::Description), window.label(result)->text());
+        }
+    }
+
     void tabbingThroughTheBoxesNamesEachInTurn() {
         MainWindow window;
         window.show();
@@ -163,6 +177,14 @@ class DesktopTest : public QObject {
             if (shot.pixel(x, qRound(20 * scale)) == line) ++columns;
         QCOMPARE(rows, 3 * qRound(3 * scale));
         QCOMPARE(columns, 2 * qRound(3 * scale));
+        // Line4 begins at y = 8 and Line1 at x = 2, from their first pixel on.
+        const auto pixel = [&](int x, int y) {
+            return shot.pixel(qRound(x * scale), qRound(y * scale));
+        };
+        QCOMPARE(pixel(212, 8), line);
+        QVERIFY(shot.pixel(qRound(212 * scale), qRound(8 * scale) - 1) != line);
+        QCOMPARE(pixel(2, 73), line);
+        QVERIFY(shot.pixel(qRound(2 * scale) - 1, qRound(73 * scale)) != line);
     }
 };
 
