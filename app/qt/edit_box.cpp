@@ -76,11 +76,10 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
     event->accept();
     // A single-line box does nothing with Enter and Escape, and they must not reach the window.
     if (KeyAscii == 0 || KeyAscii == kEnter || KeyAscii == kEscape) return;
-    if (KeyAscii == *typed) {
-        QLineEdit::keyPressEvent(event);
-    } else if (KeyAscii >= 32) {
-        insert(QString(QChar(static_cast<char16_t>(KeyAscii))));
-    }
+    // The character is applied, not the key: with Ctrl or Alt held the key would run one of the
+    // box's editing shortcuts (Ctrl+Shift+Backspace clears the line, Ctrl+U and Ctrl+K do on X11)
+    // and empty a letter box whose handler has just written its letter.
+    applyCharacter(KeyAscii);
 }
 
 void EditBox::inputMethodEvent(QInputMethodEvent* event) {
@@ -98,11 +97,15 @@ void EditBox::typeCharacters(const QString& text) {
     for (const QChar c : text) {
         int KeyAscii = c.unicode();
         if (events_) events_->keyPress(box_, KeyAscii);
-        if (KeyAscii >= 32)
-            insert(QString(QChar(static_cast<char16_t>(KeyAscii))));
-        else if (KeyAscii == kBackspace)
-            backspace();
+        applyCharacter(KeyAscii);
     }
+}
+
+void EditBox::applyCharacter(int KeyAscii) {
+    if (KeyAscii >= 32)
+        insert(QString(QChar(static_cast<char16_t>(KeyAscii))));
+    else if (KeyAscii == kBackspace)
+        backspace();
 }
 
 void EditBox::focusInEvent(QFocusEvent* event) {

@@ -44,6 +44,9 @@ class EditBox : public QLineEdit {
   private:
     // Notifies, then applies each character the handler let through.
     void typeCharacters(const QString& text);
+    // Applies a character the handler let through as the box's own typing would, within the
+    // maximum length: a printable one is inserted, Backspace deletes; others do nothing.
+    void applyCharacter(int KeyAscii);
 
     int box_;
     BoxEvents* events_;

@@ -1,0 +1,62 @@
+// Faults the fuzz targets found in the window, each kept as the sequence of user actions that
+// showed it.
+#include <QLabel>
+#include <QLocale>
+#include <QTest>
+
+#include "app/qt/main_window.h"
+
+using app::qt::MainWindow;
+
+class RobustnessTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    // A key held with Ctrl or Alt that still types a character once ran the box's editing
+    // shortcut after the handler: Ctrl+Shift+Backspace cleared the letter just written.
+    void aKeyWithModifiersInALetterBoxOnlyToggles_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        const int ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier, alt = Qt::AltModifier;
+        QTest::newRow("Ctrl+Shift+Alt+Backspace, as the fuzzer found it")
+            << int(Qt::Key_Backspace) << (ctrl | shift | alt);
+        QTest::newRow("Ctrl+Shift+Backspace clears no line")
+            << int(Qt::Key_Backspace) << (ctrl | shift);
+        QTest::newRow("Ctrl+Alt+Backspace clears no line")
+            << int(Qt::Key_Backspace) << (ctrl | alt);
+        QTest::newRow("Ctrl+Backspace deletes no word") << int(Qt::Key_Backspace) << ctrl;
+        QTest::newRow("Ctrl+U deletes no line") << int(Qt::Key_U) << ctrl;
+        QTest::newRow("Ctrl+K deletes no end of line") << int(Qt::Key_K) << ctrl;
+        QTest::newRow("Ctrl+D deletes no character") << int(Qt::Key_D) << ctrl;
+        QTest::newRow("Ctrl+X cuts nothing after Ctrl+A") << int(Qt::Key_X) << ctrl;
+    }
+    void aKeyWithModifiersInALetterBoxOnlyToggles() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        // Shift+Tab from the first box lands in the destination latitude's letter, "S".
+        QTest::keyClick(window.box(4), Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClick(window.box(15), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(window.box(15)->text(), QString("N"));
+        QTest::keyClick(window.box(15), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(window.box(15)->text(), QString("S"));
+        QCOMPARE(window.label(17)->text(), QString("0.00 Km"));
+        QCOMPARE(window.label(20)->text(), QString("egal"));
+    }
+
+    void ctrlShiftBackspaceInANumericBoxDeletesOneCharacter() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClicks(window.box(4), "123");
+        QTest::keyClick(window.box(4), Qt::Key_Backspace, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(window.box(4)->text(), QString("12"));
+    }
+};
+
+QTEST_MAIN(RobustnessTest)
+#include "robustness_test.moc"
