@@ -1,0 +1,56 @@
+// Reads the running program's window from outside, as an accessibility tool would: finds it by
+// its class and reads its controls by ID.
+//   read_window            prints Text1..Text16, Label17, Label20 and the box with the focus
+//   read_window centre N   prints the screen position of the centre of TextN, "x y"
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "win32/control_ids.h"
+#include "win32/utf16.h"
+
+using app::win32::BoxId;
+using app::win32::LabelId;
+
+namespace {
+
+std::string TextOf(HWND window, int id) {
+    // WM_GETTEXT, which Windows carries across processes (GetWindowText does not).
+    wchar_t buffer[256]{};
+    GetDlgItemTextW(window, id, buffer, 256);
+    return app::win32::ToUtf8(buffer);
+}
+
+std::string FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus)
+        return "nothing";
+    const int id = GetDlgCtrlID(info.hwndFocus);
+    if (id > BoxId(0) && id < LabelId(0)) return "Text" + std::to_string(id - BoxId(0));
+    return "another window";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const HWND window = FindWindowW(app::win32::kWindowClass, nullptr);
+    if (!window) {
+        std::fprintf(stderr, "no window of the class Fernbogen\n");
+        return 1;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "centre") == 0) {
+        const HWND box = GetDlgItem(window, BoxId(std::atoi(argv[2])));
+        RECT r;
+        GetWindowRect(box, &r);
+        std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        return 0;
+    }
+    for (int n = 1; n <= 16; ++n) std::printf("Text%d=%s\n", n, TextOf(window, BoxId(n)).c_str());
+    for (int n : {17, 20}) std::printf("Label%d=%s\n", n, TextOf(window, LabelId(n)).c_str());
+    std::printf("focus=%s\n", FocusOf(window).c_str());
+    return 0;
+}

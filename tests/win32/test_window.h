@@ -1,0 +1,36 @@
+// The program's window as the tests drive it: counts the guard's beeps and reads controls by ID.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "win32/control_ids.h"
+#include "win32/main_window.h"
+#include "win32/utf16.h"
+
+namespace win32_test {
+
+class TestWindow : public app::win32::MainWindow {
+  public:
+    TestWindow() : MainWindow(GetModuleHandleW(nullptr)) {}
+
+    void beep() override {
+        MainWindow::beep();
+        ++beeps;
+    }
+
+    HWND box(int n) const { return GetDlgItem(handle(), app::win32::BoxId(n)); }
+    HWND label(int n) const { return GetDlgItem(handle(), app::win32::LabelId(n)); }
+
+    // A control's text, read back by its ID.
+    std::string textOf(int id) const {
+        wchar_t buffer[256]{};
+        GetDlgItemTextW(handle(), id, buffer, 256);
+        return app::win32::ToUtf8(buffer);
+    }
+
+    int beeps = 0;
+};
+
+}  // namespace win32_test

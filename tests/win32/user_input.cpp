@@ -1,0 +1,115 @@
+#include "user_input.h"
+
+#include <cstring>
+#include <string>
+
+#include "win32/message_loop.h"
+
+namespace win32_test {
+
+namespace {
+
+bool IsExtendedKey(UINT virtualKey) {
+    switch (virtualKey) {
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+        case VK_HOME:
+        case VK_END:
+        case VK_DELETE:
+        case VK_INSERT:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Holds Shift and Ctrl down as far as GetKeyState and the translation of keys can tell.
+class HeldModifiers {
+  public:
+    HeldModifiers(bool shift, bool control) {
+        GetKeyboardState(saved_);
+        BYTE state[256];
+        std::memcpy(state, saved_, sizeof state);
+        if (shift) state[VK_SHIFT] = state[VK_LSHIFT] = 0x80;
+        if (control) state[VK_CONTROL] = state[VK_LCONTROL] = 0x80;
+        SetKeyboardState(state);
+    }
+    ~HeldModifiers() { SetKeyboardState(saved_); }
+    HeldModifiers(const HeldModifiers&) = delete;
+    HeldModifiers& operator=(const HeldModifiers&) = delete;
+
+  private:
+    BYTE saved_[256];
+};
+
+}  // namespace
+
+void UserInput::pump() const {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        // A window closed by an earlier test posts the quit message of the program's loop.
+        if (message.message == WM_QUIT) continue;
+        app::win32::RouteMessage(window_, message);
+    }
+}
+
+void UserInput::settle() const {
+    pump();
+    // Wine's X11 driver delivers focus and activation changes a moment later.
+    while (MsgWaitForMultipleObjects(0, nullptr, FALSE, 30, QS_ALLINPUT) == WAIT_OBJECT_0) pump();
+}
+
+void UserInput::click(HWND control) const {
+    RECT client;
+    GetClientRect(control, &client);
+    const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    pump();
+    PostMessageW(control, WM_LBUTTONUP, 0, centre);
+    pump();
+}
+
+void UserInput::pressKey(UINT virtualKey, bool shift, bool control) const {
+    const HeldModifiers held(shift, control);
+    const UINT scanCode = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+    const LPARAM down =
+        1 | static_cast<LPARAM>(scanCode) << 16 | (IsExtendedKey(virtualKey) ? LPARAM{1} << 24 : 0);
+    PostMessageW(GetFocus(), WM_KEYDOWN, virtualKey, down);
+    pump();
+    PostMessageW(GetFocus(), WM_KEYUP, virtualKey, down | LPARAM{1} << 30 | LPARAM{1} << 31);
+    pump();
+}
+
+void UserInput::type(wchar_t character) const {
+    const SHORT key = VkKeyScanW(character);
+    if (key == -1) {
+        PostMessageW(GetFocus(), WM_CHAR, character, 1);
+        pump();
+        return;
+    }
+    pressKey(LOBYTE(key), HIBYTE(key) & 1, HIBYTE(key) & 2);
+}
+
+void UserInput::type(std::wstring_view text) const {
+    for (const wchar_t character : text) type(character);
+}
+
+void UserInput::paste(std::wstring_view text) const {
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), std::wstring(text).c_str(), bytes);
+    GlobalUnlock(memory);
+    OpenClipboard(window_);
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+
+    const HWND box = GetFocus();
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    SendMessageW(box, WM_PASTE, 0, 0);
+    pump();
+}
+
+}  // namespace win32_test

@@ -1,0 +1,34 @@
+// A user at the keyboard and mouse, through the real Win32 messages: key downs that the message
+// loop translates into characters, Tab through the dialog manager, mouse clicks into boxes and
+// the clipboard. The queue is pumped exactly as the program's own loop does.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace win32_test {
+
+class UserInput {
+  public:
+    explicit UserInput(HWND window) : window_(window) {}
+
+    // Handles everything queued, then waits briefly for what that posts in turn.
+    void settle() const;
+
+    void click(HWND control) const;
+    void pressKey(UINT virtualKey, bool shift = false, bool control = false) const;
+    // Types one character with the key that produces it, or sends it as a character of its own
+    // where no key on the keyboard does.
+    void type(wchar_t character) const;
+    void type(std::wstring_view text) const;
+    // Puts text on the clipboard and pastes it over the focused box's whole text.
+    void paste(std::wstring_view text) const;
+
+  private:
+    void pump() const;
+
+    HWND window_;
+};
+
+}  // namespace win32_test

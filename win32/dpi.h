@@ -1,0 +1,22 @@
+// Display scaling. The layout is in twips, fonts in points; both become pixels at the DPI of the
+// monitor the window is on, which the window learns at creation and again on WM_DPICHANGED.
+#pragma once
+
+#include <windows.h>
+
+namespace app::win32 {
+
+inline constexpr UINT kBaseDpi = 96;
+
+// The window's DPI: per monitor where Windows knows it (10, version 1607 on), else the system's.
+UINT DpiOf(HWND window);
+
+// Twips (1/1440 inch) in pixels at dpi, rounded to nearest.
+inline int TwipsToPixels(int twips, UINT dpi) {
+    return MulDiv(twips, static_cast<int>(dpi), 1440);
+}
+
+// The outer size of a window whose client area is client pixels, with the frame metrics of dpi.
+SIZE OuterSize(SIZE client, DWORD style, DWORD exStyle, UINT dpi);
+
+}  // namespace app::win32

@@ -1,0 +1,13 @@
+// The controls' fonts: the first face of the layout's list that the system has, at a DPI.
+#pragma once
+
+#include <windows.h>
+
+#include "app/layout.h"
+#include "win32/gdi_object.h"
+
+namespace app::win32 {
+
+GdiObject<HFONT> CreateFontAt(const FontSpec& spec, UINT dpi);
+
+}  // namespace app::win32

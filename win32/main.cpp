@@ -1,0 +1,10 @@
+#include <windows.h>
+
+#include "win32/main_window.h"
+#include "win32/message_loop.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    app::win32::MainWindow window(instance);
+    window.show(showCommand);
+    return app::win32::RunMessageLoop(window.handle());
+}

@@ -1,0 +1,296 @@
+#include "win32/main_window.h"
+
+#include "app/texts.h"
+#include "res/resource_ids.h"
+#include "win32/control_ids.h"
+#include "win32/dpi.h"
+#include "win32/font.h"
+#include "win32/utf16.h"
+
+namespace app::win32 {
+
+namespace {
+
+// A fixed single border with the caption, the icon's system menu and the close box.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kWindowExStyle = 0;
+
+COLORREF ToColorRef(unsigned rgb) {
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+HICON LoadIconOfSize(HINSTANCE instance, int metric) {
+    const int size = GetSystemMetrics(metric);
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                                         size, size, LR_DEFAULTCOLOR));
+}
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    if (GetClassInfoExW(instance, kWindowClass, &windowClass)) return;
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconOfSize(instance, SM_CXICON);
+    windowClass.hIconSm = LoadIconOfSize(instance, SM_CXSMICON);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kWindowClass;
+    RegisterClassExW(&windowClass);
+}
+
+std::size_t StyleIndex(LabelStyle style) {
+    return static_cast<std::size_t>(style);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance) : form_(*this), numberFormat_(UserNumberFormat()) {
+    RegisterWindowClass(instance, &Procedure);
+    // The size follows once the window knows the DPI of the monitor it is on.
+    CreateWindowExW(kWindowExStyle, kWindowClass, ToUtf16(texts::kWindowCaption).c_str(),
+                    kWindowStyle, CW_USEDEFAULT, 0, 0, 0, nullptr, nullptr, instance, this);
+    createControls(instance);
+    applyDpi(DpiOf(window_));
+}
+
+MainWindow::~MainWindow() {
+    if (window_) DestroyWindow(window_);
+}
+
+void MainWindow::createControls(HINSTANCE instance) {
+    // Boxes first: a child window created later lies below the earlier ones, so the boxes cover
+    // the leading blanks of the unit signs that overlap them, and creation order is the order
+    // in which the dialog manager tabs, wrapping from the last box to the first.
+    for (const BoxSpec& spec : kBoxesInTabOrder) {
+        const HWND control = CreateWindowExW(
+            WS_EX_CLIENTEDGE, L"EDIT", L"",
+            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | ES_CENTER | ES_AUTOHSCROLL, 0, 0,
+            0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(BoxId(spec.box))), instance,
+            nullptr);
+        SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(spec.maxLength), 0);
+        auto box = std::make_unique<EditBox>(control, spec.box, static_cast<BoxEvents&>(*this));
+        box->writeText(ToUtf16(spec.initialText));
+        boxes_[spec.box - 1] = std::move(box);
+    }
+    focusToRestore_ = boxes_[kBoxesInTabOrder.front().box - 1]->handle();
+
+    for (const LabelSpec& spec : kLabels) {
+        const LabelStyleSpec& style = StyleOf(spec.style);
+        DWORD labelStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_NOPREFIX;
+        labelStyle |= style.centred ? SS_CENTER : SS_LEFTNOWORDWRAP;
+        if (style.border) labelStyle |= WS_BORDER;
+        labels_[spec.label - 1] = CreateWindowExW(
+            0, L"STATIC", ToUtf16(spec.caption).c_str(), labelStyle, 0, 0, 0, 0, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(LabelId(spec.label))), instance, nullptr);
+    }
+}
+
+void MainWindow::applyDpi(UINT dpi) {
+    dpi_ = dpi;
+    const auto pixels = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
+    constexpr UINT kPlace = SWP_NOZORDER | SWP_NOACTIVATE;
+
+    boxFont_ = CreateFontAt(kBoxFont, dpi);
+    for (const BoxSpec& spec : kBoxesInTabOrder) {
+        const HWND control = boxes_[spec.box - 1]->handle();
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(boxFont_.get()), FALSE);
+        SetWindowPos(control, nullptr, pixels(spec.left), pixels(spec.top), pixels(spec.width),
+                     pixels(kBoxHeight), kPlace);
+    }
+
+    for (const LabelStyle style : {LabelStyle::Heading, LabelStyle::UnitSign, LabelStyle::Result})
+        labelFonts_[StyleIndex(style)] = CreateFontAt(StyleOf(style).font, dpi);
+    for (const LabelSpec& spec : kLabels) {
+        const HWND label = labels_[spec.label - 1];
+        const HFONT font = labelFonts_[StyleIndex(spec.style)].get();
+        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SIZE size{pixels(spec.width), pixels(spec.height)};
+        if (StyleOf(spec.style).autoSize) {
+            // The heading fits its caption in the face the system has.
+            const std::wstring caption = ToUtf16(spec.caption);
+            const HDC dc = GetDC(label);
+            const HGDIOBJ old = SelectObject(dc, font);
+            GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+            SelectObject(dc, old);
+            ReleaseDC(label, dc);
+        }
+        SetWindowPos(label, nullptr, pixels(spec.left), pixels(spec.top), size.cx, size.cy, kPlace);
+    }
+
+    const SIZE client{pixels(kClientWidth), pixels(kClientHeight)};
+    SIZE outer = OuterSize(client, kWindowStyle, kWindowExStyle, dpi);
+    SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, kPlace | SWP_NOMOVE);
+    // Where the frame is drawn at other metrics than the DPI's (Wine scales no frames), the
+    // client area tells how much is missing.
+    RECT actual;
+    GetClientRect(window_, &actual);
+    if (actual.right != client.cx || actual.bottom != client.cy) {
+        outer.cx += client.cx - actual.right;
+        outer.cy += client.cy - actual.bottom;
+        SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, kPlace | SWP_NOMOVE);
+    }
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void MainWindow::show(int showCommand) {
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+}
+
+LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(window_, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, brushOf(colour::kWindow));
+            return 1;
+        }
+        case WM_PAINT:
+            paintLines();
+            return 0;
+        case WM_CTLCOLOREDIT: {
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            SetBkColor(dc, ToColorRef(colour::kBox));
+            return reinterpret_cast<LRESULT>(brushOf(colour::kBox));
+        }
+        case WM_CTLCOLORSTATIC:
+            return labelColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_ACTIVATE:
+            // Deactivating and activating again is no change of focus between the boxes: the box
+            // that had the focus gets it back, instead of the window itself.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                if (const HWND focus = GetFocus(); isBox(focus)) focusToRestore_ = focus;
+            } else if (!HIWORD(wParam)) {
+                SetFocus(focusToRestore_);
+            }
+            return 0;
+        case WM_SETFOCUS:
+            SetFocus(focusToRestore_);
+            return 0;
+        case WM_DPICHANGED: {
+            applyDpi(HIWORD(wParam));
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+            return 0;
+        }
+        case WM_DESTROY:
+            // Focus moves while the controls are torn down; no handler may run on a half-gone
+            // window.
+            for (auto& box : boxes_) box->detach();
+            PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY: {
+            const HWND window = std::exchange(window_, nullptr);
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void MainWindow::paintLines() {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(window_, &paint);
+    const LOGBRUSH colour{BS_SOLID, ToColorRef(colour::kLine), 0};
+    const int width = MulDiv(kLineWidthPixels, static_cast<int>(dpi_), kBaseDpi);
+    const GdiObject<HPEN> pen(
+        ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, width, &colour, 0, nullptr));
+    const HGDIOBJ old = SelectObject(dc, pen.get());
+    for (const LineSpec& line : kLines) {
+        MoveToEx(dc, TwipsToPixels(line.x1, dpi_), TwipsToPixels(line.y1, dpi_), nullptr);
+        LineTo(dc, TwipsToPixels(line.x2, dpi_), TwipsToPixels(line.y2, dpi_));
+    }
+    SelectObject(dc, old);
+    EndPaint(window_, &paint);
+}
+
+LRESULT MainWindow::labelColours(HDC dc, HWND label) {
+    const int n = GetDlgCtrlID(label) - LabelId(0);
+    if (n < 1 || n > kLabelCount)
+        return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(label));
+    const LabelStyle style = kLabels[n - 1].style;
+    const LabelStyleSpec& spec = StyleOf(style);
+    SetTextColor(dc, style == LabelStyle::Result ? GetSysColor(COLOR_WINDOWTEXT)
+                                                 : ToColorRef(spec.textColour));
+    SetBkColor(dc, ToColorRef(spec.background));
+    return reinterpret_cast<LRESULT>(brushOf(spec.background));
+}
+
+HBRUSH MainWindow::brushOf(unsigned rgb) {
+    for (const auto& [colour, brush] : brushes_) {
+        if (colour == rgb) return brush.get();
+    }
+    brushes_.emplace_back(rgb, GdiObject<HBRUSH>(CreateSolidBrush(ToColorRef(rgb))));
+    return brushes_.back().second.get();
+}
+
+bool MainWindow::isBox(HWND control) const {
+    for (const auto& box : boxes_) {
+        if (control && box->handle() == control) return true;
+    }
+    return false;
+}
+
+std::string MainWindow::boxText(int box) const {
+    return ToUtf8(boxes_[box - 1]->text());
+}
+
+void MainWindow::setBoxText(int box, std::string_view text) {
+    boxes_[box - 1]->writeText(ToUtf16(text));
+}
+
+void MainWindow::setLabelCaption(int label, std::string_view caption) {
+    SetWindowTextW(labels_[label - 1], ToUtf16(caption).c_str());
+}
+
+void MainWindow::beep() {
+    MessageBeep(MB_OK);
+}
+
+std::optional<double> MainWindow::toNumber(std::string_view text) const {
+    return ParseNumber(text, numberFormat_);
+}
+
+std::string MainWindow::decimalSeparator() const {
+    return numberFormat_.decimalSeparator;
+}
+
+void MainWindow::keyPress(int box, int& KeyAscii) {
+    form_.KeyPress(box, KeyAscii);
+}
+
+// Focus notifications follow real changes of focus between the boxes only. Switching to another
+// program and back keeps the focus in the box that had it: that box is neither validated nor
+// made fresh again. When the window comes back with a click into another box, the old box's
+// focus-lost still precedes the new box's focus-gained.
+void MainWindow::focusIn(int box) {
+    if (box == focusedBox_) return;
+    if (focusedBox_ != 0) form_.LostFocus(std::exchange(focusedBox_, 0));
+    focusedBox_ = box;
+    form_.GotFocus(box);
+}
+
+void MainWindow::focusOut(int box, HWND next) {
+    if (box != focusedBox_ || !isBox(next)) return;
+    focusedBox_ = 0;
+    form_.LostFocus(box);
+}
+
+}  // namespace app::win32
