@@ -17,7 +17,7 @@
 
 #include "app/layout.h"
 #include "app/qt/main_window.h"
-#include "bench/resident_memory.h"
+#include "bench/process_figures.h"
 #include "bench/table.h"
 #include "geo/angle.h"
 #include "geo/great_circle.h"

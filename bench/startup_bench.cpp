@@ -1,5 +1,6 @@
 // Start-up: the wall time from starting a program to its window being mapped on the X display named
-// by DISPLAY, and its resident memory at that moment and 300 ms later. Fernbogen is measured beside
+// by DISPLAY, the processor time it used until then, and its resident memory at that moment and
+// 300 ms later. Fernbogen is measured beside
 // a minimal Qt window and xcalc, in turns, and its figures are also given as ratios to theirs.
 //
 // Usage: startup_bench RUNS FERNBOGEN MINIMAL_QT_WINDOW XCALC
@@ -24,7 +25,7 @@
 #include <thread>
 #include <vector>
 
-#include "bench/resident_memory.h"
+#include "bench/process_figures.h"
 #include "bench/table.h"
 
 extern char** environ;
@@ -44,6 +45,7 @@ struct Program {
 
 struct Run {
     double mappedMs;
+    double cpuMs;  // processor time used until mapped
     double residentMiB;
     double residentLaterMiB;
 };
@@ -113,11 +115,12 @@ std::optional<Run> StartOnce(const Display& display, const Program& program) {
     if (pidfd >= 0 && WaitForMap(display, pidfd)) {
         const double mappedMs =
             std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        const double cpuMs = bench::CpuMs(pid);
         const long resident = bench::ResidentKiB(pid);
         std::this_thread::sleep_for(kLater);
         const long residentLater = bench::ResidentKiB(pid);
-        if (resident > 0 && residentLater > 0)
-            run = Run{mappedMs, resident / 1024.0, residentLater / 1024.0};
+        if (cpuMs >= 0 && resident > 0 && residentLater > 0)
+            run = Run{mappedMs, cpuMs, resident / 1024.0, residentLater / 1024.0};
     }
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
@@ -183,6 +186,9 @@ int main(int argc, char* argv[]) {
         PrintRow(std::string("window mapped: ") + programs[p].name,
                  Summarise(Column(runs[p], &Run::mappedMs)), "ms", 1);
     for (std::size_t p = 0; p < programs.size(); ++p)
+        PrintRow(std::string("CPU time until mapped: ") + programs[p].name,
+                 Summarise(Column(runs[p], &Run::cpuMs)), "ms", 1);
+    for (std::size_t p = 0; p < programs.size(); ++p)
         PrintRow(std::string("VmRSS when mapped: ") + programs[p].name,
                  Summarise(Column(runs[p], &Run::residentMiB)), "MiB", 1);
     for (std::size_t p = 0; p < programs.size(); ++p)
@@ -197,6 +203,9 @@ int main(int argc, char* argv[]) {
              "x", 2, bench::Target{1.1, true});
     PrintRow("window mapped / xcalc", Summarise(Ratios(ours, xcalc, &Run::mappedMs)), "x", 2,
              bench::Target{1.0, false});
+    PrintRow("CPU time until mapped / minimal Qt window",
+             Summarise(Ratios(ours, minimal, &Run::cpuMs)), "x", 2);
+    PrintRow("CPU time until mapped / xcalc", Summarise(Ratios(ours, xcalc, &Run::cpuMs)), "x", 2);
     PrintRow("VmRSS when mapped / minimal Qt window",
              Summarise(Ratios(ours, minimal, &Run::residentMiB)), "x", 2, bench::Target{1.1, true});
     PrintRow("VmRSS 300 ms later / minimal Qt window",
