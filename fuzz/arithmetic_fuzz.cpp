@@ -1,0 +1,146 @@
+// Fuzzes the arithmetic with the values the window can hand it: degrees 0 to 180, minutes and
+// seconds 0 to 59, fractional and negative ones as pasting allows, both hemispheres, and now and
+// then any double at all. Checked: ArcCos stays within 0..PI for every argument that is a number;
+// whatever passes the guard gives a finite central angle within 0..PI, a finite distance within
+// 0..20004 km and, where a course is defined, a course within 0..TWO_PI; and the recalculation
+// itself, fed the same values as box texts, never writes "nan" or "inf" into a label.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "app/controls.h"
+#include "app/form.h"
+#include "geo/angle.h"
+#include "geo/arccos.h"
+#include "geo/constants.h"
+#include "geo/great_circle.h"
+
+namespace {
+
+// Boxes of the four coordinates in the order the recalculation reads them.
+constexpr int kGroups[4][4] = {{1, 2, 3, 13}, {7, 8, 9, 15}, {4, 5, 6, 14}, {10, 11, 12, 16}};
+
+// The window without a toolkit: box texts in a table, conversion in the C locale.
+class Boxes : public app::Controls {
+  public:
+    std::string boxText(int box) const override { return texts_.at(box); }
+    void setBoxText(int box, std::string_view text) override { texts_[box] = text; }
+    void setLabelCaption(int label, std::string_view caption) override { labels_[label] = caption; }
+    void beep() override { ++beeps_; }
+    std::optional<double> toNumber(std::string_view text) const override {
+        double value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+            return std::nullopt;
+        return value;
+    }
+    std::string decimalSeparator() const override { return "."; }
+
+    std::map<int, std::string> texts_;
+    std::map<int, std::string> labels_;
+    int beeps_ = 0;
+};
+
+[[noreturn]] void Fail(const char* what, double value) {
+    std::fprintf(stderr, "\nBroken invariant: %s (%.17g)\n", what, value);
+    std::abort();
+}
+
+void Expect(bool holds, const char* what, double value) {
+    if (!holds) Fail(what, value);
+}
+
+// A value as the window might hold it: mostly within the box's range, sometimes outside.
+double BoxValue(FuzzedDataProvider& input, double limit) {
+    switch (input.ConsumeIntegralInRange(0, 5)) {
+        case 0:
+            return input.ConsumeIntegralInRange(0, static_cast<int>(limit));
+        case 1:
+            return input.ConsumeFloatingPointInRange(0.0, limit);
+        case 2:
+            return input.ConsumeFloatingPointInRange(-limit, limit);
+        case 3:
+            return input.ConsumeFloatingPointInRange(-99.0, 999.0);
+        case 4:
+            return input.ConsumeFloatingPoint<double>();
+        default: {
+            // Any bit pattern that is a finite number, denormals included.
+            const double value = std::bit_cast<double>(input.ConsumeIntegral<std::uint64_t>());
+            return std::isfinite(value) ? value : 0;
+        }
+    }
+}
+
+void CheckArcCos(double x) {
+    if (std::isnan(x)) return;
+    const double r = geo::ArcCos(x);
+    Expect(r >= 0 && r <= geo::PI, "ArcCos left 0..PI", x);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider input(data, size);
+    CheckArcCos(std::bit_cast<double>(input.ConsumeIntegral<std::uint64_t>()));
+    CheckArcCos(input.ConsumeFloatingPointInRange(-1.0 - 1E-9, 1.0 + 1E-9));
+
+    Boxes boxes;
+    std::array<double, 4> radians{};
+    bool guarded = false;
+    for (int g = 0; g < 4; ++g) {
+        const bool latitude = g < 2;
+        const double degrees = BoxValue(input, latitude ? 90 : 180);
+        const double minutes = BoxValue(input, 59);
+        const double seconds = BoxValue(input, 59);
+        const bool negative = input.ConsumeBool();
+        const double values[3] = {degrees, minutes, seconds};
+        for (int i = 0; i < 3; ++i) {
+            char text[32];
+            const auto end = std::to_chars(text, text + sizeof text, values[i]).ptr;
+            boxes.texts_[kGroups[g][i]] = std::string(text, end);
+        }
+        boxes.texts_[kGroups[g][3]] = negative ? (latitude ? "S" : "E") : (latitude ? "N" : "W");
+
+        double v = geo::ToRadians(degrees, minutes, seconds);
+        if (v > (latitude ? geo::HALF_PI_LIMIT : geo::PI) || !std::isfinite(v)) guarded = true;
+        radians[g] = negative ? v * -1 : v;
+    }
+
+    app::Form form(boxes);
+    form.Recalculate();
+    for (const auto& [label, caption] : boxes.labels_) {
+        if (caption.find("nan") != std::string::npos || caption.find("inf") != std::string::npos) {
+            std::fprintf(stderr, "\nBroken invariant: Label%d reads \"%s\"\n", label,
+                         caption.c_str());
+            std::abort();
+        }
+    }
+    if (guarded) {
+        Expect(boxes.beeps_ == 1 && boxes.labels_.empty(), "the guard let a coordinate through", 0);
+        return 0;
+    }
+    Expect(boxes.beeps_ == 0 && boxes.labels_.size() == 2,
+           "the guard tripped on a valid coordinate", 0);
+
+    const auto [lat1, lat2, lon1, lon2] = radians;
+    const double d = geo::CentralAngle(lat1, lon1, lat2, lon2);
+    Expect(d >= 0 && d <= geo::PI, "central angle outside 0..PI", d);
+    const double dist = geo::DistanceKm(d);
+    Expect(std::isfinite(dist) && dist >= 0 && dist <= 20004, "distance outside 0..20004 km", dist);
+    if (d != 0 && d != geo::PI && std::cos(lat1) >= geo::POLE_TOLERANCE) {
+        const double course = geo::InitialCourse(lat1, lon1, lat2, lon2, d);
+        Expect(course >= 0 && course <= geo::TWO_PI, "course outside 0..TWO_PI", course);
+        const double degrees = geo::ToDegrees(course);
+        Expect(degrees >= 0 && degrees <= 360, "course outside 0..360 degrees", degrees);
+    }
+    return 0;
+}

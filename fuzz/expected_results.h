@@ -1,0 +1,33 @@
+// What the two result labels must read for given box values, worked out afresh from the formulas
+// of the calculation. The window fuzz target compares the labels with it; it deliberately calls
+// nothing of geo/ or app/, so that a fault there cannot hide itself.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace fuzz {
+
+struct BoxValues {
+    // The values of Text1 to Text12 (index 0 is Text1), as the locale converts their texts; a
+    // text it does not read as a finite number counts as 0, as in the window.
+    std::array<double, 12> numbers{};
+    // The texts of Text13 to Text16 (index 0 is Text13).
+    std::array<std::string, 4> letters;
+};
+
+struct ExpectedResults {
+    // True when a coordinate is out of range as a whole: the window beeps and writes no label.
+    bool guardTrips = false;
+    int trippedGroup = -1;  // 0 start latitude, 1 destination latitude, 2 and 3 the longitudes
+    std::string distance;   // Label17
+    std::string course;     // Label20
+};
+
+ExpectedResults Recompute(const BoxValues& values, const std::string& decimalSeparator);
+
+// value with `decimals` decimals: the shortest decimal that reads back as value, rounded half
+// away from zero; no minus sign on a result that rounds to zero.
+std::string RenderFixed(double value, int decimals, const std::string& decimalSeparator);
+
+}  // namespace fuzz

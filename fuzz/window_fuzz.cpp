@@ -1,0 +1,456 @@
+// Fuzzes the whole window offscreen. The input decodes into a sequence of user actions (clicks,
+// Tab and Shift+Tab, typed characters of every kind, Enter, Backspace, Delete, arrows, pastes of
+// every kind, composed text) played through the real widgets. After every action the invariants
+// below must hold; a broken one prints the actions so far and aborts, which libFuzzer reports.
+//
+// - No label, and no box the program has written or validated, contains "nan", "inf" or a
+//   number that is not finite. A pasted text is the user's until the box is validated.
+// - A box that has been validated (and not changed since) holds a numeric text not above its
+//   limit, in the locale the window uses.
+// - A letter box that received a character holds the letter its toggle gives.
+// - An action that ends in a recalculation leaves either a tripped guard (a beep, and a group's
+//   three boxes read "0") or both labels as Recompute works them out from the box texts.
+// - An action that ends with a character in a numeric box leaves both labels empty; one that
+//   notifies nothing (a paste, Delete, arrows, a move from a letter box) leaves them as they were.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QTest>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/qt/edit_box.h"
+#include "app/qt/main_window.h"
+#include "expected_results.h"
+
+namespace {
+
+using app::qt::MainWindow;
+
+constexpr int kBoxes = 16;
+constexpr int kNumeric = 12;
+constexpr int kDistance = 17;
+constexpr int kCourse = 20;
+constexpr int kEnter = 13;
+constexpr std::size_t kMaxActions = 200;
+
+// Upper limit of each numeric box, Text1 first.
+constexpr double kLimits[kNumeric] = {90, 59, 59, 180, 59, 59, 90, 59, 59, 180, 59, 59};
+// Letter boxes Text13 to Text16: the letter a toggle writes unless the box already holds it,
+// then the other one.
+constexpr const char* kTestLetter[4] = {"S", "E", "N", "W"};
+constexpr const char* kOtherLetter[4] = {"N", "W", "S", "E"};
+// The boxes of each coordinate group, degrees first.
+constexpr int kGroupBoxes[4][3] = {{1, 2, 3}, {7, 8, 9}, {4, 5, 6}, {10, 11, 12}};
+
+bool IsNumeric(int box) {
+    return box >= 1 && box <= kNumeric;
+}
+
+// The texts a user might paste: numbers of every form the locale might read, and worse.
+const char* const kPastes[] = {
+    "",
+    "0",
+    "5",
+    "59",
+    "60",
+    "90",
+    "91",
+    "180",
+    "181",
+    "-1",
+    "-99",
+    "-0",
+    "+5",
+    "1.5",
+    "1,5",
+    ".5",
+    "5.",
+    "-.5",
+    "1e2",
+    "9e9",
+    "1e-9",
+    "nan",
+    "NaN",
+    "inf",
+    "-inf",
+    "Inf",
+    "1e400",
+    "-1e400",
+    "1e308",
+    "0x1",
+    " 5",
+    "5 ",
+    "\t7",
+    "abc",
+    "N",
+    "S",
+    "E",
+    "W",
+    "s",
+    "e",
+    "°",
+    "٣",
+    "５",
+    "\xE2\x80\xAF",
+    "1\u00A0000",
+    "-",
+    "+",
+    ".",
+    ",",
+    "1.000",
+    "12345678901234567890",
+    "😀",
+    "\r",
+    "\n",
+    "\x7f",
+};
+
+struct Key {
+    Qt::Key key;
+    const char* text;
+};
+
+// Keys a user can type, each with the text the platform sends with it.
+const Key kKeys[] = {
+    {Qt::Key_0, "0"},         {Qt::Key_1, "1"},          {Qt::Key_2, "2"},
+    {Qt::Key_3, "3"},         {Qt::Key_4, "4"},          {Qt::Key_5, "5"},
+    {Qt::Key_6, "6"},         {Qt::Key_7, "7"},          {Qt::Key_8, "8"},
+    {Qt::Key_9, "9"},         {Qt::Key_A, "a"},          {Qt::Key_E, "E"},
+    {Qt::Key_N, "n"},         {Qt::Key_S, "S"},          {Qt::Key_W, "w"},
+    {Qt::Key_Space, " "},     {Qt::Key_Minus, "-"},      {Qt::Key_Plus, "+"},
+    {Qt::Key_Comma, ","},     {Qt::Key_Period, "."},     {Qt::Key_Adiaeresis, "ä"},
+    {Qt::Key_degree, "°"},    {Qt::Key_unknown, "٣"},    {Qt::Key_unknown, "５"},
+    {Qt::Key_unknown, "😀"},   {Qt::Key_unknown, "12"},   {Qt::Key_unknown, "\x01"},
+    {Qt::Key_unknown, "\r"},  {Qt::Key_Return, "\r"},    {Qt::Key_Enter, "\r"},
+    {Qt::Key_Escape, "\x1b"}, {Qt::Key_Backspace, "\b"}, {Qt::Key_Delete, "\x7f"},
+    {Qt::Key_Left, ""},       {Qt::Key_Right, ""},       {Qt::Key_Home, ""},
+    {Qt::Key_End, ""},        {Qt::Key_Up, ""},          {Qt::Key_F2, ""},
+    {Qt::Key_Insert, ""},
+};
+
+const QLocale kLocales[] = {QLocale::c(), QLocale(QLocale::German, QLocale::Germany),
+                            QLocale(QLocale::English, QLocale::UnitedStates),
+                            QLocale(QLocale::French, QLocale::France)};
+
+QString Utf8(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+class Session {
+  public:
+    explicit Session(FuzzedDataProvider& input) : input_(input) {
+        QObject::connect(&window_, &MainWindow::beeped, [this] { ++beeps_; });
+        window_.show();
+        QApplication::setActiveWindow(&window_);
+        if (!QTest::qWaitForWindowActive(&window_)) Fail("the window did not become active");
+        for (bool& c : clean_) c = true;
+        Snapshot(texts_, labels_);
+    }
+
+    void Run() {
+        while (input_.remaining_bytes() > 0 && log_.size() < kMaxActions) Act();
+    }
+
+  private:
+    // What an action did, as far as the form's handlers are concerned.
+    enum class Ending { Nothing, Cleared, Recalculated };
+
+    void Act() {
+        const int before = FocusedBox();
+        std::vector<int> codes;  // character notifications, in the box that had the focus
+        switch (input_.ConsumeIntegralInRange(0, 9)) {
+            case 0: {
+                const int box = input_.ConsumeIntegralInRange(1, kBoxes);
+                app::qt::EditBox* target = window_.box(box);
+                const int x = input_.ConsumeIntegralInRange(0, target->width() - 1);
+                const bool right = input_.ConsumeBool();
+                Log("click " + std::string(right ? "right " : "") + "Text" + std::to_string(box));
+                QTest::mouseClick(target, right ? Qt::RightButton : Qt::LeftButton, {},
+                                  QPoint(x, target->height() / 2));
+                break;
+            }
+            case 1:
+                Log("tab");
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                break;
+            case 2:
+                Log("backtab");
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+                break;
+            case 3:
+            case 4: {
+                const std::string digit(
+                    1, static_cast<char>('0' + input_.ConsumeIntegralInRange(0, 9)));
+                codes = Press(static_cast<Qt::Key>(Qt::Key_0 + (digit[0] - '0')), digit, {});
+                break;
+            }
+            case 5: {
+                const Key& key = input_.PickValueInArray(kKeys);
+                Qt::KeyboardModifiers modifiers;
+                const int bits = input_.ConsumeIntegralInRange(0, 7);
+                if (bits & 1) modifiers |= Qt::ShiftModifier;
+                if (bits & 2) modifiers |= Qt::ControlModifier;
+                if (bits & 4) modifiers |= Qt::AltModifier;
+                codes = Press(key.key, key.text, modifiers);
+                break;
+            }
+            case 6: {
+                // Ctrl with a letter or a bracket: the platform's control characters.
+                const int key =
+                    input_.ConsumeIntegralInRange(int(Qt::Key_A), int(Qt::Key_BracketRight));
+                const QChar control(static_cast<char16_t>(key - Qt::Key_A + 1));
+                codes = Press(static_cast<Qt::Key>(key), QString(control).toStdString(),
+                              Qt::ControlModifier);
+                break;
+            }
+            case 7: {
+                std::string text = input_.ConsumeBool()
+                                       ? std::string(input_.PickValueInArray(kPastes))
+                                       : input_.ConsumeRandomLengthString(64);
+                if (input_.ConsumeBool())
+                    text = std::string(input_.ConsumeIntegralInRange(1, 5000), '9');
+                Log("paste \"" + text + "\"");
+                QApplication::clipboard()->setText(Utf8(text));
+                if (auto* box = FocusedEditBox()) box->paste();
+                break;
+            }
+            case 8: {
+                // Composed text, as from a dead key or an input method.
+                const std::string text = input_.ConsumeBool()
+                                             ? std::string(input_.PickValueInArray(kPastes))
+                                             : input_.ConsumeRandomLengthString(8);
+                Log("compose \"" + text + "\"");
+                QInputMethodEvent event;
+                event.setCommitString(Utf8(text));
+                if (auto* box = FocusedEditBox()) {
+                    QApplication::sendEvent(box, &event);
+                    for (const QChar c : Utf8(text)) codes.push_back(c.unicode());
+                }
+                break;
+            }
+            case 9: {
+                // The same key pressed several times over, as a held key repeats.
+                const Key& key = input_.PickValueInArray(kKeys);
+                const int times = input_.ConsumeIntegralInRange(2, 5);
+                for (int i = 0; i < times; ++i) {
+                    const std::vector<int> more = Press(key.key, key.text, {});
+                    codes.insert(codes.end(), more.begin(), more.end());
+                }
+                break;
+            }
+        }
+        Check(before, codes);
+    }
+
+    // Sends one key to the focused box; returns the character notifications it must cause.
+    std::vector<int> Press(Qt::Key key, const std::string& text, Qt::KeyboardModifiers modifiers) {
+        Log("key " + std::to_string(int(key)) + " \"" + text + "\" modifiers " +
+            std::to_string(int(modifiers)));
+        const QString qtext = Utf8(text);
+        QWidget* target = QApplication::focusWidget();
+        if (!target) return {};
+        const int before = FocusedBox();
+        QTest::sendKeyEvent(QTest::Click, target, key, qtext, modifiers);
+        // Tab without Ctrl or Alt moves the focus and types nothing.
+        if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) &&
+            !(modifiers & (Qt::ControlModifier | Qt::AltModifier)))
+            return {};
+        const std::optional<int> code = app::qt::KeyAsciiOf(key, modifiers, qtext);
+        if (!code || before == 0) return {};
+        if (qtext.size() > 1 && !(modifiers & Qt::ControlModifier)) {
+            std::vector<int> codes;
+            for (const QChar c : qtext) codes.push_back(c.unicode());
+            return codes;
+        }
+        return {*code};
+    }
+
+    void Check(int before, const std::vector<int>& codes) {
+        std::array<std::string, kBoxes> texts;
+        std::array<std::string, 2> labels;
+        Snapshot(texts, labels);
+        const int after = FocusedBox();
+
+        // Replay the notifications to learn how the action ended.
+        Ending ending = Ending::Nothing;
+        bool validated = false;  // the box `before` was validated last and not changed since
+        int toggles = 0;
+        for (const int code : codes) {
+            if (IsNumeric(before)) {
+                validated = code == kEnter;
+                ending = validated ? Ending::Recalculated : Ending::Cleared;
+            } else {
+                ++toggles;
+                ending = Ending::Recalculated;
+            }
+        }
+        if (after != before && IsNumeric(before)) {
+            validated = true;
+            ending = Ending::Recalculated;
+        }
+
+        for (int i = 0; i < kNumeric; ++i) {
+            if (texts[i] != texts_[i]) clean_[i] = texts[i] == "0";
+        }
+        if (validated) clean_[before - 1] = true;
+
+        for (const std::string& label : labels) {
+            if (HasNonFinite(label)) Fail("a label shows \"" + label + "\"");
+        }
+        for (int box = 1; box <= kBoxes; ++box) {
+            const std::string& text = texts[box - 1];
+            if (IsNumeric(box)) {
+                if (!clean_[box - 1]) continue;
+                if (HasNonFinite(text)) Fail(Name(box) + " shows \"" + text + "\"");
+                const std::optional<double> value = Convert(text);
+                if (!value) Fail(Name(box) + " was validated yet holds \"" + text + "\"");
+                if (*value > kLimits[box - 1])
+                    Fail(Name(box) + " was validated yet holds " + text + ", above its limit");
+            }
+        }
+        if (toggles > 0) {
+            const int i = before - 13;
+            const std::string& text = texts[before - 1];
+            std::string expected = texts_[before - 1];
+            for (int t = 0; t < toggles; ++t)
+                expected = expected == kTestLetter[i] ? kOtherLetter[i] : kTestLetter[i];
+            if (text != expected)
+                Fail(Name(before) + " received " + std::to_string(toggles) +
+                     " characters and shows \"" + text + "\", not \"" + expected + "\"");
+        }
+
+        switch (ending) {
+            case Ending::Nothing:
+                if (labels != labels_) Fail("an action without notification changed the results");
+                break;
+            case Ending::Cleared:
+                if (!labels[0].empty() || !labels[1].empty())
+                    Fail("a character in a numeric box left results standing");
+                break;
+            case Ending::Recalculated:
+                CheckResults(texts, labels);
+                break;
+        }
+        texts_ = texts;
+        labels_ = labels;
+        beeps_ = 0;
+    }
+
+    void CheckResults(const std::array<std::string, kBoxes>& texts,
+                      const std::array<std::string, 2>& labels) {
+        if (beeps_ > 0) {
+            for (const auto& group : kGroupBoxes) {
+                bool zero = true;
+                for (const int box : group) zero = zero && texts[box - 1] == "0";
+                if (zero) return;
+            }
+            Fail("the guard beeped, yet no coordinate reads 0");
+        }
+        fuzz::BoxValues values;
+        for (int i = 0; i < kNumeric; ++i) values.numbers[i] = Convert(texts[i]).value_or(0);
+        for (int i = 0; i < 4; ++i) values.letters[i] = texts[kNumeric + i];
+        const fuzz::ExpectedResults expected =
+            fuzz::Recompute(values, QLocale().decimalPoint().toStdString());
+        if (expected.guardTrips)
+            Fail("group " + std::to_string(expected.trippedGroup) +
+                 " is out of range, yet the guard did not beep");
+        if (labels[0] != expected.distance || labels[1] != expected.course)
+            Fail("the results read \"" + labels[0] + "\" and \"" + labels[1] + "\", expected \"" +
+                 expected.distance + "\" and \"" + expected.course + "\"");
+    }
+
+    // The window's locale test and conversion: a finite value, or nothing.
+    static std::optional<double> Convert(const std::string& text) {
+        bool ok = false;
+        const double value = QLocale().toDouble(Utf8(text), &ok);
+        if (!ok || !std::isfinite(value)) return std::nullopt;
+        return value;
+    }
+
+    static bool HasNonFinite(const std::string& text) {
+        const QString lower = Utf8(text).toLower();
+        if (lower.contains(QStringLiteral("nan")) || lower.contains(QStringLiteral("inf")))
+            return true;
+        bool ok = false;
+        const double value = QLocale().toDouble(Utf8(text), &ok);
+        return ok && !std::isfinite(value);
+    }
+
+    void Snapshot(std::array<std::string, kBoxes>& texts,
+                  std::array<std::string, 2>& labels) const {
+        for (int box = 1; box <= kBoxes; ++box)
+            texts[box - 1] = window_.box(box)->text().toStdString();
+        labels[0] = window_.label(kDistance)->text().toStdString();
+        labels[1] = window_.label(kCourse)->text().toStdString();
+    }
+
+    app::qt::EditBox* FocusedEditBox() const {
+        for (int box = 1; box <= kBoxes; ++box) {
+            if (window_.box(box)->hasFocus()) return window_.box(box);
+        }
+        return nullptr;
+    }
+
+    int FocusedBox() const {
+        const app::qt::EditBox* box = FocusedEditBox();
+        return box ? box->box() : 0;
+    }
+
+    static std::string Name(int box) { return "Text" + std::to_string(box); }
+
+    void Log(const std::string& action) { log_.push_back(action); }
+
+    [[noreturn]] void Fail(const std::string& what) const {
+        std::fprintf(stderr, "\nBroken invariant: %s\nLocale %s. Actions:\n", what.c_str(),
+                     QLocale().name().toStdString().c_str());
+        for (const std::string& action : log_) std::fprintf(stderr, "  %s\n", action.c_str());
+        std::fprintf(stderr, "Boxes:");
+        for (int box = 1; box <= kBoxes; ++box)
+            std::fprintf(stderr, " %d=\"%s\"", box, window_.box(box)->text().toStdString().c_str());
+        std::fprintf(stderr, "\n");
+        std::abort();
+    }
+
+    FuzzedDataProvider& input_;
+    MainWindow window_;
+    std::array<std::string, kBoxes> texts_;
+    std::array<std::string, 2> labels_;
+    std::array<bool, kNumeric> clean_{};
+    int beeps_ = 0;
+    std::vector<std::string> log_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // One application for the whole run; every input gets a window of its own. libFuzzer's
+    // options are none of Qt's business.
+    static int argc = 1;
+    static char name[] = "window_fuzz";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: Qt's own statics go first at exit, and its teardown would trip over them.
+    static QApplication* application = new QApplication(argc, argv);
+    (void)application;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider input(data, size);
+    QLocale::setDefault(input.PickValueInArray(kLocales));
+    {
+        Session session(input);
+        session.Run();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return 0;
+}
