@@ -2,10 +2,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLocale>
+#include <QPixmap>
 #include <cmath>
+#include <future>
+#include <vector>
 
 #include "app/accessible_name.h"
 #include "app/qt/line.h"
@@ -19,11 +24,26 @@ QColor ToColour(unsigned rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }
 
+// The faces of kFontFaces installed here, in their order. A face missing from the list would make
+// Qt ask fontconfig for its whole list of substitutes, once for each font of the window, and then
+// take the first installed face anyway.
+const QStringList& InstalledFontFaces() {
+    static const QStringList faces = [] {
+        const QStringList installed = QFontDatabase::families();
+        QStringList all, found;
+        for (const char* face : kFontFaces) {
+            all << QString::fromLatin1(face);
+            if (installed.contains(all.back())) found << all.back();
+        }
+        // With none of them installed, fontconfig's substitutes decide as before.
+        return found.isEmpty() ? all : found;
+    }();
+    return faces;
+}
+
 QFont FontOf(const FontSpec& spec) {
     QFont font;
-    QStringList faces;
-    for (const char* face : kFontFaces) faces << QString::fromLatin1(face);
-    font.setFamilies(faces);
+    font.setFamilies(InstalledFontFaces());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
@@ -40,11 +60,22 @@ QString FromUtf8(std::string_view text) {
 }
 
 // Every size embedded, so the title bar and the task switcher each pick a sharp one.
-QIcon ProgramIcon() {
-    QIcon icon;
+std::vector<QImage> IconImages() {
+    std::vector<QImage> images;
     const QDir icons(QStringLiteral(":/icons"));
-    for (const QString& file : icons.entryList({QStringLiteral("fernbogen-*.png")}))
-        icon.addFile(icons.filePath(file));
+    for (const QString& file : icons.entryList({QStringLiteral("fernbogen-*.png")})) {
+        // Qt's own PNG reader, named: guessing the format would first load and ask every image
+        // plugin installed, which costs the start several milliseconds.
+        QImageReader reader(icons.filePath(file), "png");
+        reader.setAutoDetectImageFormat(false);
+        images.push_back(reader.read());
+    }
+    return images;
+}
+
+QIcon IconOf(const std::vector<QImage>& images) {
+    QIcon icon;
+    for (const QImage& image : images) icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
 
@@ -56,7 +87,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8(texts::kWindowCaption));
-    setWindowIcon(ProgramIcon());
+    // Decoding the icon would add a tenth to the time until the window shows; another thread does
+    // it while the controls are built.
+    std::future<std::vector<QImage>> iconImages = std::async(std::launch::async, IconImages);
     setFixedSize(ToPixels(kClientWidth), ToPixels(kClientHeight));
     setFocusPolicy(Qt::NoFocus);
 
@@ -110,6 +143,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
         boxes_[spec.box - 1] = box;
     }
     boxes_[kBoxesInTabOrder.front().box - 1]->setFocus(Qt::OtherFocusReason);
+    setWindowIcon(IconOf(iconImages.get()));
 }
 
 MainWindow::~MainWindow() {
