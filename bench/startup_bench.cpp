@@ -180,7 +180,7 @@ int main(int argc, char* argv[]) {
 
     using bench::PrintRow;
     using bench::Summarise;
-    const std::string each = " (" + std::to_string(runCount) + " runs each)";
+    const std::string each = ", runs of each: " + std::to_string(runCount);
     bench::PrintHeading("Start-up on Xvfb" + each);
     for (std::size_t p = 0; p < programs.size(); ++p)
         PrintRow(std::string("window mapped: ") + programs[p].name,
