@@ -1,4 +1,5 @@
-// The least a Win32 program does to show a window: the yardstick for fernbogen.exe's start-up.
+// The least a Win32 program does to show a window: the yardstick for fernbogen.exe's start-up,
+// and another program to switch to. It stays clear of where fernbogen.exe opens.
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
@@ -11,8 +12,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     windowClass.lpszClassName = L"Minimal";
     RegisterClassW(&windowClass);
     const HWND window =
-        CreateWindowW(L"Minimal", L"minimal window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, 300,
-                      200, nullptr, nullptr, instance, nullptr);
+        CreateWindowW(L"Minimal", L"minimal window", WS_OVERLAPPEDWINDOW, 600, 300, 300, 200,
+                      nullptr, nullptr, instance, nullptr);
     ShowWindow(window, showCommand);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);

@@ -1,7 +1,8 @@
 // Reads the running program's window from outside, as an accessibility tool would: finds it by
 // its class and reads its controls by ID.
 //   read_window            prints Text1..Text16, Label17, Label20 and the box with the focus
-//   read_window centre N   prints the screen position of the centre of TextN, "x y"
+//   read_window centre C   prints the screen position of the centre of control C (Text4,
+//                          Label17, ...), "x y"
 #include <windows.h>
 
 #include <cstdio>
@@ -43,9 +44,16 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (argc == 3 && std::strcmp(argv[1], "centre") == 0) {
-        const HWND box = GetDlgItem(window, BoxId(std::atoi(argv[2])));
+        const std::string name = argv[2];
+        const bool label = name.rfind("Label", 0) == 0;
+        const int n = std::atoi(name.c_str() + (label ? 5 : 4));
+        const HWND control = GetDlgItem(window, label ? LabelId(n) : BoxId(n));
+        if (!control) {
+            std::fprintf(stderr, "no control %s\n", argv[2]);
+            return 1;
+        }
         RECT r;
-        GetWindowRect(box, &r);
+        GetWindowRect(control, &r);
         std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
         return 0;
     }

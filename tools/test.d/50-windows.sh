@@ -101,7 +101,7 @@ wait_for_texts() {
     echo "missing:$missing; found: $(tr '\n' ' ' <<<"$texts")"
 }
 
-click_box() {
+click() { # control: Text4, Label17, ...
     local x y
     read -r x y < <(read_window centre "$1")
     xdotool mousemove "$x" "$y" click 1
@@ -114,7 +114,7 @@ record "the program opens with the focus in the start longitude" \
     "$(wait_for_texts "focus=Text4" "Text4=0" "Text14=W" "Label17=" "Label20=")"
 
 # Berlin to Munich as a user types it: Tab from box to box, a key flips each letter box.
-click_box 4
+click Text4
 xdotool type 13
 xdotool key Tab && xdotool type 24 && xdotool key Tab Tab && xdotool type e && xdotool key Tab
 xdotool type 52 && xdotool key Tab && xdotool type 31 && xdotool key Tab Tab Tab
@@ -128,11 +128,31 @@ import -window "$window" "$build/fernbogen-windows.png"
 echo "Screenshot of the Windows program saved to $build/fernbogen-windows.png"
 
 # A click into the start latitude, 90 and Enter: the start is the North Pole.
-click_box 1
+click Text1
 xdotool type 90 && xdotool key Return
 record "a click, 90 and Enter in the start latitude make the start the pole" \
     "$(wait_for_texts "Text1=90" "Text2=0" "Text3=0" "focus=Text1" "Label17=4653 km" \
         "Label20=11.6te LngnGrd E")"
+
+# A click on a label moves no focus and changes nothing.
+click Label17
+record "a click on the distance label changes nothing" \
+    "$(wait_for_texts "focus=Text1" "Text1=90" "Label17=4653 km")"
+
+# Another program comes to the front and the user clicks back into the same box: that is no
+# change of focus between the boxes, so the box is neither validated nor fresh again.
+click Text2
+xdotool type 5
+wine "$tests/minimal_window.exe" >/dev/null 2>&1 &
+other=$!
+timeout 60 xdotool search --sync --onlyvisible --name '^minimal window$' >/dev/null || true
+away=$(wait_for_texts "focus=nothing" "Text2=5")
+click Text2
+xdotool type 7
+record "back from another program, the entry in a box goes on" \
+    "${away:+the other program did not take the focus: $away}$(wait_for_texts "focus=Text2" \
+        "Text2=57" "Label17=" "Label20=")"
+kill "$other" && wait "$other" 2>/dev/null || true
 
 xdotool key alt+F4
 closed=""
