@@ -1,7 +1,8 @@
 // Fuzzes the whole window offscreen. The input decodes into a sequence of user actions (clicks,
 // Tab and Shift+Tab, typed characters of every kind, Enter, Backspace, Delete, arrows, pastes of
-// every kind, composed text) played through the real widgets. After every action the invariants
-// below must hold; a broken one prints the actions so far and aborts, which libFuzzer reports.
+// every kind, composed text, switching to another window and back) played through the real
+// widgets. After every action the invariants below must hold; a broken one prints the actions so
+// far and aborts, which libFuzzer reports.
 //
 // - No label, and no box the program has written or validated, contains "nan", "inf" or a
 //   number that is not finite. A pasted text is the user's until the box is validated.
@@ -141,6 +142,12 @@ const QLocale kLocales[] = {QLocale::c(), QLocale(QLocale::German, QLocale::Germ
                             QLocale(QLocale::English, QLocale::UnitedStates),
                             QLocale(QLocale::French, QLocale::France)};
 
+// A text for the log in quotes; a long one by its start and its length.
+std::string Quoted(const std::string& text) {
+    if (text.size() <= 40) return "\"" + text + "\"";
+    return "\"" + text.substr(0, 40) + "...\" (" + std::to_string(text.size()) + " bytes)";
+}
+
 QString Utf8(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -167,7 +174,7 @@ class Session {
     void Act() {
         const int before = FocusedBox();
         std::vector<int> codes;  // character notifications, in the box that had the focus
-        switch (input_.ConsumeIntegralInRange(0, 9)) {
+        switch (input_.ConsumeIntegralInRange(0, 10)) {
             case 0: {
                 const int box = input_.ConsumeIntegralInRange(1, kBoxes);
                 app::qt::EditBox* target = window_.box(box);
@@ -218,7 +225,7 @@ class Session {
                                        : input_.ConsumeRandomLengthString(64);
                 if (input_.ConsumeBool())
                     text = std::string(input_.ConsumeIntegralInRange(1, 5000), '9');
-                Log("paste \"" + text + "\"");
+                Log("paste " + Quoted(text));
                 QApplication::clipboard()->setText(Utf8(text));
                 if (auto* box = FocusedEditBox()) box->paste();
                 break;
@@ -228,7 +235,7 @@ class Session {
                 const std::string text = input_.ConsumeBool()
                                              ? std::string(input_.PickValueInArray(kPastes))
                                              : input_.ConsumeRandomLengthString(8);
-                Log("compose \"" + text + "\"");
+                Log("compose " + Quoted(text));
                 QInputMethodEvent event;
                 event.setCommitString(Utf8(text));
                 if (auto* box = FocusedEditBox()) {
@@ -247,6 +254,15 @@ class Session {
                 }
                 break;
             }
+            case 10:
+                // Another program takes the focus and gives it back: the box keeps it, and
+                // nothing is validated or made fresh.
+                Log("switch to another window and back");
+                other_.show();
+                QApplication::setActiveWindow(&other_);
+                QApplication::setActiveWindow(&window_);
+                other_.hide();
+                break;
         }
         Check(before, codes);
     }
@@ -422,6 +438,7 @@ class Session {
 
     FuzzedDataProvider& input_;
     MainWindow window_;
+    QWidget other_;
     std::array<std::string, kBoxes> texts_;
     std::array<std::string, 2> labels_;
     std::array<bool, kNumeric> clean_{};
