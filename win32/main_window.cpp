@@ -90,19 +90,21 @@ void MainWindow::applyDpi(UINT dpi) {
     const auto pixels = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
     constexpr UINT kPlace = SWP_NOZORDER | SWP_NOACTIVATE;
 
-    boxFont_ = CreateFontAt(kBoxFont, dpi);
+    // The controls let go of the old fonts before these are deleted.
+    GdiObject<HFONT> boxFont = CreateFontAt(kBoxFont, dpi);
     for (const BoxSpec& spec : kBoxesInTabOrder) {
         const HWND control = boxes_[spec.box - 1]->handle();
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(boxFont_.get()), FALSE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(boxFont.get()), FALSE);
         SetWindowPos(control, nullptr, pixels(spec.left), pixels(spec.top), pixels(spec.width),
                      pixels(kBoxHeight), kPlace);
     }
 
+    std::array<GdiObject<HFONT>, 3> labelFonts;
     for (const LabelStyle style : {LabelStyle::Heading, LabelStyle::UnitSign, LabelStyle::Result})
-        labelFonts_[StyleIndex(style)] = CreateFontAt(StyleOf(style).font, dpi);
+        labelFonts[StyleIndex(style)] = CreateFontAt(StyleOf(style).font, dpi);
     for (const LabelSpec& spec : kLabels) {
         const HWND label = labels_[spec.label - 1];
-        const HFONT font = labelFonts_[StyleIndex(spec.style)].get();
+        const HFONT font = labelFonts[StyleIndex(spec.style)].get();
         SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         SIZE size{pixels(spec.width), pixels(spec.height)};
         if (StyleOf(spec.style).autoSize) {
@@ -116,6 +118,8 @@ void MainWindow::applyDpi(UINT dpi) {
         }
         SetWindowPos(label, nullptr, pixels(spec.left), pixels(spec.top), size.cx, size.cy, kPlace);
     }
+    boxFont_ = std::move(boxFont);
+    labelFonts_ = std::move(labelFonts);
 
     const SIZE client{pixels(kClientWidth), pixels(kClientHeight)};
     SIZE outer = OuterSize(client, kWindowStyle, kWindowExStyle, dpi);
