@@ -186,7 +186,7 @@ int main(int argc, char* argv[]) {
         PrintRow(std::string("window mapped: ") + programs[p].name,
                  Summarise(Column(runs[p], &Run::mappedMs)), "ms", 1);
     for (std::size_t p = 0; p < programs.size(); ++p)
-        PrintRow(std::string("CPU time until mapped: ") + programs[p].name,
+        PrintRow(std::string("CPU until mapped, live threads: ") + programs[p].name,
                  Summarise(Column(runs[p], &Run::cpuMs)), "ms", 1);
     for (std::size_t p = 0; p < programs.size(); ++p)
         PrintRow(std::string("VmRSS when mapped: ") + programs[p].name,
