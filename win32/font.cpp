@@ -9,47 +9,47 @@ namespace app::win32 {
 
 namespace {
 
-int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-    *reinterpret_cast<bool*>(found) = true;
-    return 0;
-}
-
-bool SystemHasFace(const std::wstring& face) {
-    LOGFONTW query{};
-    query.lfCharSet = DEFAULT_CHARSET;
-    face.copy(query.lfFaceName, LF_FACESIZE - 1);
-    bool found = false;
-    const HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(screen, &query, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
-    return found;
-}
-
-// Without any of the listed faces, the font mapper picks a sans-serif face by the family.
-const std::wstring& Face() {
-    static const std::wstring face = [] {
-        for (const char* candidate : kFontFaces) {
-            std::wstring name = ToUtf16(candidate);
-            if (SystemHasFace(name)) return name;
-        }
-        return std::wstring();
-    }();
-    return face;
-}
-
-}  // namespace
-
-GdiObject<HFONT> CreateFontAt(const FontSpec& spec, UINT dpi) {
+GdiObject<HFONT> CreateFace(const std::wstring& face, const FontSpec& spec, LONG height) {
     LOGFONTW font{};
     // A negative height asks for the character height, which is what a point size measures.
-    font.lfHeight = -static_cast<LONG>(std::lround(spec.points * dpi / 72.0));
+    font.lfHeight = -height;
     font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
     font.lfUnderline = spec.underline ? TRUE : FALSE;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-    Face().copy(font.lfFaceName, LF_FACESIZE - 1);
+    face.copy(font.lfFaceName, LF_FACESIZE - 1);
     return GdiObject<HFONT>(CreateFontIndirectW(&font));
+}
+
+// Whether the font mapper gave the face itself, and in the height asked for. A bitmap face such
+// as "MS Sans Serif" has a few sizes only and otherwise hands out a smaller one; outline faces
+// scale to any size.
+bool RendersAsAsked(HFONT font, const std::wstring& face, LONG height) {
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    wchar_t realised[LF_FACESIZE]{};
+    GetTextFaceW(screen, LF_FACESIZE, realised);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    const bool outline = metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE);
+    return lstrcmpiW(realised, face.c_str()) == 0 &&
+           (outline || metrics.tmHeight - metrics.tmInternalLeading == height);
+}
+
+}  // namespace
+
+GdiObject<HFONT> CreateFontAt(const FontSpec& spec, UINT dpi) {
+    const auto height = static_cast<LONG>(std::lround(spec.points * dpi / 72.0));
+    for (const char* candidate : kFontFaces) {
+        const std::wstring face = ToUtf16(candidate);
+        GdiObject<HFONT> font = CreateFace(face, spec, height);
+        if (RendersAsAsked(font.get(), face, height)) return font;
+    }
+    // None of them: the font mapper's own sans-serif face.
+    return CreateFace(L"", spec, height);
 }
 
 }  // namespace app::win32

@@ -1,4 +1,5 @@
-// The controls' fonts: the first face of the layout's list that the system has, at a DPI.
+// The controls' fonts at a DPI, in the first face of the layout's list that the system has in the
+// size asked for.
 #pragma once
 
 #include <windows.h>

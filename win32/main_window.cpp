@@ -95,6 +95,9 @@ void MainWindow::applyDpi(UINT dpi) {
     for (const BoxSpec& spec : kBoxesInTabOrder) {
         const HWND control = boxes_[spec.box - 1]->handle();
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(boxFont.get()), FALSE);
+        // The letter boxes are barely wider than a bold "W"; the font's own margins would hide
+        // part of it.
+        SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
         SetWindowPos(control, nullptr, pixels(spec.left), pixels(spec.top), pixels(spec.width),
                      pixels(kBoxHeight), kPlace);
     }

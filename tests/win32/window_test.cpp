@@ -72,6 +72,19 @@ std::string FontProblem(HWND control, const app::FontSpec& spec, UINT dpi) {
     if ((font.lfWeight >= FW_BOLD) != spec.bold)
         return "font weight " + std::to_string(font.lfWeight);
     if ((font.lfUnderline != 0) != spec.underline) return "underline is not as specified";
+    // What is drawn: a face that lacks the size (a bitmap face) must not stand in with a smaller
+    // one. Outline faces may round the character height by a pixel.
+    const HDC dc = GetDC(control);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    const LONG drawn = metrics.tmHeight - metrics.tmInternalLeading;
+    if (drawn < -height - 1 || drawn > -height + 1)
+        return "characters drawn " + std::to_string(drawn) + " pixels high, not " +
+               std::to_string(-height);
     return {};
 }
 
