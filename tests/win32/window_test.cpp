@@ -63,7 +63,7 @@ LOGFONTW FontOf(HWND control) {
     return font;
 }
 
-// What is wrong with a font against the layout's spec at dpi, or nothing.
+// What is wrong with a control's font against the layout's at dpi, or nothing.
 std::string FontProblem(HWND control, const app::FontSpec& spec, UINT dpi) {
     const LOGFONTW font = FontOf(control);
     const LONG height = -MulDiv(static_cast<int>(spec.points * 4), static_cast<int>(dpi), 288);
