@@ -37,6 +37,7 @@ fi
 
 # From here on the private display is up.
 export WINEPREFIX=$build/wine WINEDEBUG=-all LC_ALL=C.UTF-8 LANG=C.UTF-8
+export HOME=${HOME:-$build} # Wine refuses to run without one
 # No .NET or HTML engine: their installers would be fetched from the network.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
