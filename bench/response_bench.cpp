@@ -7,7 +7,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QLabel>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
