@@ -283,21 +283,14 @@ void MainWindow::keyPress(int box, int& KeyAscii) {
     form_.KeyPress(box, KeyAscii);
 }
 
-// Focus notifications follow real changes of focus between the boxes only. Switching to another
-// program and back keeps the focus in the box that had it: that box is neither validated nor
-// made fresh again. When the window comes back with a click into another box, the old box's
-// focus-lost still precedes the new box's focus-gained.
+// Only a box that gives the focus to another box is left; a menu or another program in between
+// is no change of focus.
 void MainWindow::focusIn(int box) {
-    if (box == focusedBox_) return;
-    if (focusedBox_ != 0) form_.LostFocus(std::exchange(focusedBox_, 0));
-    focusedBox_ = box;
-    form_.GotFocus(box);
+    focus_.entered(box);
 }
 
 void MainWindow::focusOut(int box, HWND next) {
-    if (box != focusedBox_ || !isBox(next)) return;
-    focusedBox_ = 0;
-    form_.LostFocus(box);
+    if (isBox(next)) focus_.left(box);
 }
 
 }  // namespace app::win32

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/controls.h"
+#include "app/focus_tracker.h"
 #include "app/form.h"
 #include "app/layout.h"
 #include "win32/edit_box.h"
@@ -67,7 +68,7 @@ class MainWindow : public Controls, private BoxEvents {
     std::array<GdiObject<HFONT>, 3> labelFonts_;  // by LabelStyle
     std::vector<std::pair<unsigned, GdiObject<HBRUSH>>> brushes_;
     // The box whose focus-gained notification went out last without a focus-lost one yet.
-    int focusedBox_ = 0;
+    FocusTracker focus_{form_};
     // The box that gets the focus back when the window is activated.
     HWND focusToRestore_ = nullptr;
 };

@@ -187,23 +187,14 @@ void MainWindow::keyPress(int box, int& KeyAscii) {
     form_.KeyPress(box, KeyAscii);
 }
 
-// Focus notifications follow real changes of focus between the boxes only. Opening a box's
-// context menu keeps the focus in the box, and so does switching to another program and back:
-// the box that had the focus keeps it and is neither validated nor made fresh again. When the
-// window comes back with a click into another box, the old box's focus-lost still precedes the
-// new box's focus-gained.
+// A context menu takes the focus with PopupFocusReason, another program with
+// ActiveWindowFocusReason; neither leaves the box.
 void MainWindow::focusIn(int box, Qt::FocusReason reason) {
-    if (reason == Qt::PopupFocusReason || box == focusedBox_) return;
-    if (focusedBox_ != 0) form_.LostFocus(std::exchange(focusedBox_, 0));
-    focusedBox_ = box;
-    form_.GotFocus(box);
+    if (reason != Qt::PopupFocusReason) focus_.entered(box);
 }
 
 void MainWindow::focusOut(int box, Qt::FocusReason reason) {
-    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return;
-    if (box != focusedBox_) return;
-    focusedBox_ = 0;
-    form_.LostFocus(box);
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) focus_.left(box);
 }
 
 }  // namespace app::qt

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "app/controls.h"
+#include "app/focus_tracker.h"
 #include "app/form.h"
 #include "app/layout.h"
 #include "app/qt/edit_box.h"
@@ -49,8 +50,7 @@ class MainWindow : public QWidget, public Controls, private BoxEvents {
     std::array<EditBox*, kBoxCount> boxes_{};
     std::array<QLabel*, kLabelCount> labels_{};
     std::array<Line*, kLineCount> lines_{};
-    // The box whose focus-gained notification went out last without a focus-lost one yet.
-    int focusedBox_ = 0;
+    FocusTracker focus_{form_};
 };
 
 }  // namespace app::qt

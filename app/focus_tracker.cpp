@@ -1,0 +1,22 @@
+#include "app/focus_tracker.h"
+
+#include <utility>
+
+#include "app/form.h"
+
+namespace app {
+
+void FocusTracker::entered(int box) {
+    if (box == focusedBox_) return;
+    if (focusedBox_ != 0) form_.LostFocus(std::exchange(focusedBox_, 0));
+    focusedBox_ = box;
+    form_.GotFocus(box);
+}
+
+void FocusTracker::left(int box) {
+    if (box != focusedBox_) return;
+    focusedBox_ = 0;
+    form_.LostFocus(box);
+}
+
+}  // namespace app
