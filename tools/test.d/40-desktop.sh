@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
-tools/install-deps binutils-mingw-w64-x86-64 icoutils desktop-file-utils appstream dpkg-dev
+tools/install-deps binutils-mingw-w64-x86-64 icoutils desktop-file-utils appstream dpkg-dev file
 
 work=$(mktemp -d)
 installed=false
