@@ -7,13 +7,11 @@ namespace app {
 
 std::string AccessibleNameOfBox(int box) {
     const CoordinateGroup& group = GroupOf(box);
-    // The groups alternate start and destination (see kCoordinateGroups).
-    const bool start = (&group - kCoordinateGroups.data()) % 2 == 0;
     const char* field = box == group.degrees   ? texts::kFieldDegrees
                         : box == group.minutes ? texts::kFieldMinutes
                         : box == group.seconds ? texts::kFieldSeconds
                                                : texts::kFieldHemisphere;
-    return std::string(start ? texts::kSideFrom : texts::kSideTo) + ' ' +
+    return std::string(group.start ? texts::kSideFrom : texts::kSideTo) + ' ' +
            (group.latitude ? texts::kLatitudeRow : texts::kLongitudeRow) + ' ' + field;
 }
 

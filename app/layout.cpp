@@ -80,10 +80,10 @@ const std::array<LineSpec, kLineCount> kLines{{
 }};
 
 const std::array<CoordinateGroup, 4> kCoordinateGroups{{
-    {1, 2, 3, 13, 90, texts::kSouth, true},      // start latitude
-    {7, 8, 9, 15, 90, texts::kSouth, true},      // destination latitude
-    {4, 5, 6, 14, 180, texts::kEast, false},     // start longitude
-    {10, 11, 12, 16, 180, texts::kEast, false},  // destination longitude
+    {1, 2, 3, 13, 90, texts::kSouth, true, true},       // start latitude
+    {7, 8, 9, 15, 90, texts::kSouth, true, false},      // destination latitude
+    {4, 5, 6, 14, 180, texts::kEast, false, true},      // start longitude
+    {10, 11, 12, 16, 180, texts::kEast, false, false},  // destination longitude
 }};
 
 const CoordinateGroup& GroupOf(int box) {

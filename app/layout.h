@@ -96,6 +96,7 @@ struct CoordinateGroup {
     double degreesLimit;         // 90 for a latitude, 180 for a longitude
     const char* negativeLetter;  // "S" for a latitude, "E" for a longitude
     bool latitude;
+    bool start;  // of the start point, else of the destination
 };
 
 // In the order the recalculation reads them: start latitude, destination latitude, start
