@@ -178,6 +178,11 @@ startup_ms() { # program, window name
         done
         times+=($((($(date +%s%N) - start) / 1000000)))
         kill "$pid" && wait "$pid" 2>/dev/null || true
+        # The next start must not find this one's window still on the screen.
+        for _ in $(seq 100); do
+            xdotool search --onlyvisible --name "$2" >/dev/null 2>&1 || break
+            sleep 0.05
+        done
     done
     printf '%s\n' "${times[@]}" | sort -n | sed -n 3p
 }
