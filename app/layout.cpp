@@ -32,7 +32,8 @@ const LabelStyleSpec& StyleOf(LabelStyle style) {
         {9.75, true, true}, colour::kHeading, colour::kWindow, false, false, true};
     static const LabelStyleSpec unitSign{
         {18, false, false}, colour::kUnitSign, colour::kWindow, false, false, false};
-    static const LabelStyleSpec result{{12, true, true}, 0x000000, colour::kBox, true, true, false};
+    static const LabelStyleSpec result{
+        {12, true, true}, std::nullopt, colour::kBox, true, true, false};
     switch (style) {
         case LabelStyle::Heading:
             return heading;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 
 namespace app {
@@ -19,13 +20,16 @@ inline constexpr int kNumericBoxCount = 12;
 inline constexpr int kDistanceLabel = 17;
 inline constexpr int kCourseLabel = 20;
 
-inline constexpr int kTwipsPerPixel = 15;  // at 96 dpi
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kBaseDpi = 96;  // where 15 twips make one pixel
 inline constexpr int kClientWidth = 7545;
 inline constexpr int kClientHeight = 2625;
 inline constexpr int kBoxHeight = 360;
 
-inline constexpr int ToPixels(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+// Twips in pixels at dpi, rounded to nearest. Toolkits that scale logical pixels themselves (Qt)
+// ask at the base dpi; the Win32 window asks at its monitor's.
+inline constexpr int TwipsToPixels(int twips, int dpi = kBaseDpi) {
+    return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;
 }
 
 namespace colour {
@@ -64,7 +68,7 @@ enum class LabelStyle { Heading, UnitSign, Result };
 
 struct LabelStyleSpec {
     FontSpec font;
-    unsigned textColour;  // ignored for results, which keep the platform's default text colour
+    std::optional<unsigned> textColour;  // none: the platform's default text colour
     unsigned background;
     bool border;
     bool centred;

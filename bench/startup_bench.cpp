@@ -182,20 +182,23 @@ int main(int argc, char* argv[]) {
 
     using bench::PrintRow;
     using bench::Summarise;
-    const std::string each = ", runs of each: " + std::to_string(runCount);
-    bench::PrintHeading("Start-up on Xvfb" + each);
-    for (std::size_t p = 0; p < programs.size(); ++p)
-        PrintRow(std::string("window mapped: ") + programs[p].name,
-                 Summarise(Column(runs[p], &Run::mappedMs)), "ms", 1);
-    for (std::size_t p = 0; p < programs.size(); ++p)
-        PrintRow(std::string("CPU to map (live threads): ") + programs[p].name,
-                 Summarise(Column(runs[p], &Run::cpuMs)), "ms", 1);
-    for (std::size_t p = 0; p < programs.size(); ++p)
-        PrintRow(std::string("VmRSS when mapped: ") + programs[p].name,
-                 Summarise(Column(runs[p], &Run::residentMiB)), "MiB", 1);
-    for (std::size_t p = 0; p < programs.size(); ++p)
-        PrintRow(std::string("VmRSS 300 ms later: ") + programs[p].name,
-                 Summarise(Column(runs[p], &Run::residentLaterMiB)), "MiB", 1);
+    struct Figure {
+        const char* name;
+        double Run::*field;
+        const char* unit;
+    };
+    const Figure figures[] = {
+        {"window mapped", &Run::mappedMs, "ms"},
+        {"CPU to map (live threads)", &Run::cpuMs, "ms"},
+        {"VmRSS when mapped", &Run::residentMiB, "MiB"},
+        {"VmRSS 300 ms later", &Run::residentLaterMiB, "MiB"},
+    };
+    bench::PrintHeading("Start-up on Xvfb, runs of each: " + std::to_string(runCount));
+    for (const Figure& figure : figures) {
+        for (std::size_t p = 0; p < programs.size(); ++p)
+            PrintRow(std::string(figure.name) + ": " + programs[p].name,
+                     Summarise(Column(runs[p], figure.field)), figure.unit, 1);
+    }
 
     bench::PrintHeading("Start-up, fernbogen / other, run by run");
     const std::vector<Run>& ours = runs[0];

@@ -1,20 +1,16 @@
 // Display scaling. The layout is in twips, fonts in points; both become pixels at the DPI of the
-// monitor the window is on, which the window learns at creation and again on WM_DPICHANGED.
+// monitor the window is on (app::TwipsToPixels), which the window learns at creation and again on
+// WM_DPICHANGED.
 #pragma once
 
 #include <windows.h>
 
-namespace app::win32 {
+#include "app/layout.h"
 
-inline constexpr UINT kBaseDpi = 96;
+namespace app::win32 {
 
 // The window's DPI: per monitor where Windows knows it (10, version 1607 on), else the system's.
 UINT DpiOf(HWND window);
-
-// Twips (1/1440 inch) in pixels at dpi, rounded to nearest.
-inline int TwipsToPixels(int twips, UINT dpi) {
-    return MulDiv(twips, static_cast<int>(dpi), 1440);
-}
 
 // The outer size of a window whose client area is client pixels, with the frame metrics of dpi.
 SIZE OuterSize(SIZE client, DWORD style, DWORD exStyle, UINT dpi);

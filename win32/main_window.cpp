@@ -232,10 +232,9 @@ LRESULT MainWindow::labelColours(HDC dc, HWND label) {
     if (n < 1 || n > kLabelCount)
         return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(label));
-    const LabelStyle style = kLabels[n - 1].style;
-    const LabelStyleSpec& spec = StyleOf(style);
-    SetTextColor(dc, style == LabelStyle::Result ? GetSysColor(COLOR_WINDOWTEXT)
-                                                 : ToColorRef(spec.textColour));
+    const LabelStyleSpec& spec = StyleOf(kLabels[n - 1].style);
+    SetTextColor(dc,
+                 spec.textColour ? ToColorRef(*spec.textColour) : GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, ToColorRef(spec.background));
     return reinterpret_cast<LRESULT>(brushOf(spec.background));
 }

@@ -23,7 +23,8 @@ Line::Line(const LineSpec& spec, QWidget* parent) : QWidget(parent), spec_(spec)
 }
 
 QLine Line::line() const {
-    return QLine(ToPixels(spec_.x1), ToPixels(spec_.y1), ToPixels(spec_.x2), ToPixels(spec_.y2));
+    return QLine(TwipsToPixels(spec_.x1), TwipsToPixels(spec_.y1), TwipsToPixels(spec_.x2),
+                 TwipsToPixels(spec_.y2));
 }
 
 void Line::paintEvent(QPaintEvent*) {

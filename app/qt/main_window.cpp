@@ -52,7 +52,8 @@ QFont FontOf(const FontSpec& spec) {
 }
 
 QRect PixelRect(int left, int top, int width, int height) {
-    return QRect(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
+    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                 TwipsToPixels(height));
 }
 
 QString FromUtf8(std::string_view text) {
@@ -90,7 +91,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
     // Decoding the icon would add a tenth to the time until the window shows; another thread does
     // it while the controls are built.
     std::future<std::vector<QImage>> iconImages = std::async(std::launch::async, IconImages);
-    setFixedSize(ToPixels(kClientWidth), ToPixels(kClientHeight));
+    setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
     setFocusPolicy(Qt::NoFocus);
 
     QPalette windowPalette = palette();
@@ -111,8 +112,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         label->setFont(FontOf(style.font));
         QPalette p = label->palette();
-        if (spec.style != LabelStyle::Result)
-            p.setColor(QPalette::WindowText, ToColour(style.textColour));
+        if (style.textColour) p.setColor(QPalette::WindowText, ToColour(*style.textColour));
         p.setColor(QPalette::Window, ToColour(style.background));
         label->setPalette(p);
         label->setAutoFillBackground(true);

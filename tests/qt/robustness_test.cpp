@@ -15,7 +15,8 @@ class RobustnessTest : public QObject {
     void init() { QLocale::setDefault(QLocale::c()); }
 
     // A key held with Ctrl or Alt that still types a character once ran the box's editing
-    // shortcut after the handler: Ctrl+Shift+Backspace cleared the letter just written.
+    // shortcut after the handler: Ctrl+Shift+Backspace cleared the letter just written. (Ctrl+U,
+    // Ctrl+K and the like are shortcuts on X11 only, so offscreen they could not show it.)
     void aKeyWithModifiersInALetterBoxOnlyToggles_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
@@ -26,11 +27,6 @@ class RobustnessTest : public QObject {
             << int(Qt::Key_Backspace) << (ctrl | shift);
         QTest::newRow("Ctrl+Alt+Backspace clears no line")
             << int(Qt::Key_Backspace) << (ctrl | alt);
-        QTest::newRow("Ctrl+Backspace deletes no word") << int(Qt::Key_Backspace) << ctrl;
-        QTest::newRow("Ctrl+U deletes no line") << int(Qt::Key_U) << ctrl;
-        QTest::newRow("Ctrl+K deletes no end of line") << int(Qt::Key_K) << ctrl;
-        QTest::newRow("Ctrl+D deletes no character") << int(Qt::Key_D) << ctrl;
-        QTest::newRow("Ctrl+X cuts nothing after Ctrl+A") << int(Qt::Key_X) << ctrl;
     }
     void aKeyWithModifiersInALetterBoxOnlyToggles() {
         QFETCH(int, key);

@@ -14,12 +14,12 @@ namespace win32_test {
 
 namespace {
 
+using app::TwipsToPixels;
 using app::win32::BoxId;
 using app::win32::DpiOf;
 using app::win32::LabelId;
 using app::win32::ToUtf16;
 using app::win32::ToUtf8;
-using app::win32::TwipsToPixels;
 
 std::string Text(HWND control) {
     wchar_t buffer[256]{};
