@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include "app/layout.h"
+#include "form/layout.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -17,8 +17,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/layout.h"
-#include "app/qt/main_window.h"
+#include "form/layout.h"
+#include "qt/main_window.h"
 #include "bench/process_figures.h"
 #include "bench/table.h"
 #include "geo/angle.h"

@@ -17,8 +17,8 @@
 #include <optional>
 #include <string>
 
-#include "app/controls.h"
-#include "app/form.h"
+#include "form/controls.h"
+#include "form/form.h"
 #include "geo/angle.h"
 #include "geo/arccos.h"
 #include "geo/constants.h"

@@ -28,8 +28,8 @@
 #include <string>
 #include <vector>
 
-#include "app/qt/edit_box.h"
-#include "app/qt/main_window.h"
+#include "qt/edit_box.h"
+#include "qt/main_window.h"
 #include "expected_results.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <map>
 
-#include "app/form.h"
+#include "form/form.h"
 
 namespace {
 

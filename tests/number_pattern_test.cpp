@@ -1,7 +1,7 @@
 // Rendering by display pattern.
 #include <gtest/gtest.h>
 
-#include "app/number_pattern.h"
+#include "form/number_pattern.h"
 
 namespace {
 

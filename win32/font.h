@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/layout.h"
+#include "form/layout.h"
 #include "win32/gdi_object.h"
 
 namespace app::win32 {

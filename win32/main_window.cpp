@@ -1,6 +1,6 @@
 #include "win32/main_window.h"
 
-#include "app/texts.h"
+#include "form/texts.h"
 #include "res/resource_ids.h"
 #include "win32/control_ids.h"
 #include "win32/dpi.h"

@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/controls.h"
-#include "app/focus_tracker.h"
-#include "app/form.h"
-#include "app/layout.h"
+#include "form/controls.h"
+#include "form/focus_tracker.h"
+#include "form/form.h"
+#include "form/layout.h"
 #include "win32/edit_box.h"
 #include "win32/gdi_object.h"
 #include "win32/locale_number.h"

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <memory>
 
-#include "app/layout.h"
-#include "app/qt/main_window.h"
-#include "app/qt/translations.h"
+#include "form/layout.h"
+#include "qt/main_window.h"
+#include "qt/translations.h"
 
 using app::qt::MainWindow;
 

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/qt/edit_box.h"
-#include "app/qt/main_window.h"
+#include "qt/edit_box.h"
+#include "qt/main_window.h"
 
 using app::qt::KeyAsciiOf;
 using app::qt::MainWindow;

@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <QTest>
 
-#include "app/qt/main_window.h"
+#include "qt/main_window.h"
 
 using app::qt::MainWindow;
 

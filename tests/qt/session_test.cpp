@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/qt/main_window.h"
+#include "qt/main_window.h"
 #include "sessions/session.h"
 
 using app::qt::MainWindow;

@@ -4,8 +4,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/layout.h"
-#include "app/qt/main_window.h"
+#include "form/layout.h"
+#include "qt/main_window.h"
 
 using app::qt::MainWindow;
 

@@ -3,8 +3,8 @@
 // change of DPI.
 #include <string>
 
-#include "app/layout.h"
-#include "app/texts.h"
+#include "form/layout.h"
+#include "form/texts.h"
 #include "tally.h"
 #include "test_window.h"
 #include "user_input.h"

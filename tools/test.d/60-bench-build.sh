@@ -11,7 +11,7 @@ bin=build/bench/bench
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
-tools/with-xvfb "$bin/startup_bench" 1 build/bench/app/qt/fernbogen "$bin/minimal_window" \
+tools/with-xvfb "$bin/startup_bench" 1 build/bench/qt/fernbogen "$bin/minimal_window" \
     "$(command -v xcalc)"
 QT_QPA_PLATFORM=offscreen "$bin/response_bench" --benchmark_min_time=0.001 \
     --benchmark_repetitions=1 --recalculations=2000

@@ -1,4 +1,4 @@
-#include "app/qt/main_window.h"
+#include "qt/main_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,9 +12,9 @@
 #include <future>
 #include <vector>
 
-#include "app/accessible_name.h"
-#include "app/qt/line.h"
-#include "app/texts.h"
+#include "form/accessible_name.h"
+#include "qt/line.h"
+#include "form/texts.h"
 
 namespace app::qt {
 

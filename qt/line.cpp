@@ -1,4 +1,4 @@
-#include "app/qt/line.h"
+#include "qt/line.h"
 
 #include <QPainter>
 #include <QPen>

@@ -1,4 +1,4 @@
-#include "app/qt/edit_box.h"
+#include "qt/edit_box.h"
 
 #include <QFocusEvent>
 #include <QInputMethodEvent>

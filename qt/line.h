@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "app/layout.h"
+#include "form/layout.h"
 
 namespace app::qt {
 

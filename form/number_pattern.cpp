@@ -1,4 +1,4 @@
-#include "app/number_pattern.h"
+#include "form/number_pattern.h"
 
 #include <array>
 #include <charconv>

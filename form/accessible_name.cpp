@@ -1,7 +1,7 @@
-#include "app/accessible_name.h"
+#include "form/accessible_name.h"
 
-#include "app/layout.h"
-#include "app/texts.h"
+#include "form/layout.h"
+#include "form/texts.h"
 
 namespace app {
 

@@ -5,11 +5,11 @@
 #include <QWidget>
 #include <array>
 
-#include "app/controls.h"
-#include "app/focus_tracker.h"
-#include "app/form.h"
-#include "app/layout.h"
-#include "app/qt/edit_box.h"
+#include "form/controls.h"
+#include "form/focus_tracker.h"
+#include "form/form.h"
+#include "form/layout.h"
+#include "qt/edit_box.h"
 
 class QLabel;
 

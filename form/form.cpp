@@ -1,10 +1,10 @@
-#include "app/form.h"
+#include "form/form.h"
 
 #include <cmath>
 #include <string>
 
-#include "app/number_pattern.h"
-#include "app/texts.h"
+#include "form/number_pattern.h"
+#include "form/texts.h"
 #include "geo/angle.h"
 #include "geo/constants.h"
 #include "geo/great_circle.h"

@@ -1,8 +1,8 @@
-#include "app/layout.h"
+#include "form/layout.h"
 
 #include <stdexcept>
 
-#include "app/texts.h"
+#include "form/texts.h"
 
 namespace app {
 

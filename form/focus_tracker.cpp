@@ -1,8 +1,8 @@
-#include "app/focus_tracker.h"
+#include "form/focus_tracker.h"
 
 #include <utility>
 
-#include "app/form.h"
+#include "form/form.h"
 
 namespace app {
 

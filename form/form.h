@@ -10,8 +10,8 @@
 #include <array>
 #include <string_view>
 
-#include "app/controls.h"
-#include "app/layout.h"
+#include "form/controls.h"
+#include "form/layout.h"
 
 namespace app {
 

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <thread>
 
-#include "app/qt/main_window.h"
-#include "app/qt/translations.h"
+#include "qt/main_window.h"
+#include "qt/translations.h"
 
 int main(int argc, char* argv[]) {
     // Fontconfig reading its configuration and font caches is the largest single part of the time
