@@ -10,8 +10,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QWidget window;
-    window.setFixedSize(app::TwipsToPixels(app::kClientWidth),
-                        app::TwipsToPixels(app::kClientHeight));
+    window.setFixedSize(form::TwipsToPixels(form::kClientWidth),
+                        form::TwipsToPixels(form::kClientHeight));
     auto* box = new QLineEdit(QStringLiteral("52"), &window);
     box->setGeometry(20, 20, 60, 24);
     auto* label = new QLabel(QStringLiteral("503,9 Km"), &window);

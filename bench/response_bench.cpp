@@ -26,26 +26,26 @@
 
 namespace {
 
-using app::qt::MainWindow;
+using qt::MainWindow;
 
 MainWindow* window = nullptr;
 
 // Degrees and minutes of the first coordinate in tab order, and the first letter box.
 int FirstBox() {
-    return app::kBoxesInTabOrder[0].box;
+    return form::kBoxesInTabOrder[0].box;
 }
 int SecondBox() {
-    return app::kBoxesInTabOrder[1].box;
+    return form::kBoxesInTabOrder[1].box;
 }
 int LetterBox() {
-    return std::find_if(app::kBoxesInTabOrder.begin(), app::kBoxesInTabOrder.end(),
-                        [](const app::BoxSpec& spec) { return !app::IsNumericBox(spec.box); })
+    return std::find_if(form::kBoxesInTabOrder.begin(), form::kBoxesInTabOrder.end(),
+                        [](const form::BoxLayout& layout) { return !form::IsNumericBox(layout.box); })
         ->box;
 }
 
 // Moves the focus as Tab does, so the box left is validated and the results are shown again.
 void Enter(int box) {
-    window->box(box)->setFocus(Qt::TabFocusReason);
+    window->Box(box)->setFocus(Qt::TabFocusReason);
 }
 
 Qt::Key DigitKey(int i) {
@@ -61,7 +61,7 @@ void TypedDigit(benchmark::State& state) {
         const int box = i % 2 ? SecondBox() : FirstBox();
         Enter(box);
         state.ResumeTiming();
-        QTest::keyClick(window->box(box), DigitKey(i++));
+        QTest::keyClick(window->Box(box), DigitKey(i++));
     }
 }
 
@@ -71,15 +71,15 @@ void TabOut(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         Enter(FirstBox());
-        QTest::keyClick(window->box(FirstBox()), DigitKey(i++));
+        QTest::keyClick(window->Box(FirstBox()), DigitKey(i++));
         state.ResumeTiming();
-        QTest::keyClick(window->box(FirstBox()), Qt::Key_Tab);
+        QTest::keyClick(window->Box(FirstBox()), Qt::Key_Tab);
     }
 }
 
 void LetterToggle(benchmark::State& state) {
     Enter(LetterBox());
-    for (auto _ : state) QTest::keyClick(window->box(LetterBox()), Qt::Key_X);
+    for (auto _ : state) QTest::keyClick(window->Box(LetterBox()), Qt::Key_X);
 }
 
 // The same keys as above from the platform's key event on, with the repaint that follows them.
@@ -109,9 +109,9 @@ void TabOutRepainted(benchmark::State& state) {
 void Recalculate(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
-        window->form().ClearResults();
+        window->Logic().ClearResults();
         state.ResumeTiming();
-        window->form().Recalculate();
+        window->Logic().Recalculate();
     }
 }
 

@@ -3,7 +3,7 @@
 #include "form/layout.h"
 #include "form/texts.h"
 
-namespace app {
+namespace form {
 
 std::string AccessibleNameOfBox(int box) {
     const CoordinateGroup& group = GroupOf(box);
@@ -26,4 +26,4 @@ std::string AccessibleNameOfLabel(int label) {
     }
 }
 
-}  // namespace app
+}  // namespace form

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace app {
+namespace form {
 
 // Box n of Textn, e.g. "von Länge Grad" for Text4, "nach Breite Halbkugel" for Text15.
 std::string AccessibleNameOfBox(int box);
@@ -13,4 +13,4 @@ std::string AccessibleNameOfBox(int box);
 // which are read by their captions.
 std::string AccessibleNameOfLabel(int label);
 
-}  // namespace app
+}  // namespace form

@@ -9,28 +9,28 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace form {
 
 class Controls {
   public:
     virtual ~Controls() = default;
 
-    virtual std::string boxText(int box) const = 0;
+    virtual std::string BoxText(int box) const = 0;
 
     // Writes a box's text from the program; the caret ends at the start, nothing selected.
-    virtual void setBoxText(int box, std::string_view text) = 0;
+    virtual void SetBoxText(int box, std::string_view text) = 0;
 
-    virtual void setLabelCaption(int label, std::string_view caption) = 0;
+    virtual void SetLabelCaption(int label, std::string_view caption) = 0;
 
     // The platform's default beep.
-    virtual void beep() = 0;
+    virtual void Beep() = 0;
 
     // The user's locale's numeric test and conversion in one: the value of the text, or nothing
     // when the locale does not read it as a number or the number is not finite.
-    virtual std::optional<double> toNumber(std::string_view text) const = 0;
+    virtual std::optional<double> ToNumber(std::string_view text) const = 0;
 
     // The user's locale's decimal separator, as rendered in results.
-    virtual std::string decimalSeparator() const = 0;
+    virtual std::string DecimalSeparator() const = 0;
 };
 
-}  // namespace app
+}  // namespace form

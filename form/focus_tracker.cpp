@@ -4,19 +4,19 @@
 
 #include "form/form.h"
 
-namespace app {
+namespace form {
 
-void FocusTracker::entered(int box) {
+void FocusTracker::Entered(int box) {
     if (box == focusedBox_) return;
     if (focusedBox_ != 0) form_.LostFocus(std::exchange(focusedBox_, 0));
     focusedBox_ = box;
     form_.GotFocus(box);
 }
 
-void FocusTracker::left(int box) {
+void FocusTracker::Left(int box) {
     if (box != focusedBox_) return;
     focusedBox_ = 0;
     form_.LostFocus(box);
 }
 
-}  // namespace app
+}  // namespace form

@@ -8,7 +8,7 @@
 // box's arrival closes the old box first.
 #pragma once
 
-namespace app {
+namespace form {
 
 class Form;
 
@@ -16,12 +16,12 @@ class FocusTracker {
   public:
     explicit FocusTracker(Form& form) : form_(form) {}
 
-    void entered(int box);
-    void left(int box);
+    void Entered(int box);
+    void Left(int box);
 
   private:
     Form& form_;
     int focusedBox_ = 0;  // whose focus-gained went out last without a focus-lost yet
 };
 
-}  // namespace app
+}  // namespace form

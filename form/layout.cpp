@@ -4,9 +4,9 @@
 
 #include "form/texts.h"
 
-namespace app {
+namespace form {
 
-const std::array<BoxSpec, kBoxCount> kBoxesInTabOrder{{
+const std::array<BoxLayout, kBoxCount> kBoxesInTabOrder{{
     // Start longitude, then start latitude.
     {4, 60, 600, 615, texts::kZero, 3},
     {5, 960, 600, 495, texts::kZero, 2},
@@ -27,28 +27,27 @@ const std::array<BoxSpec, kBoxCount> kBoxesInTabOrder{{
     {15, 7020, 1260, 345, texts::kSouth, 1},
 }};
 
-const LabelStyleSpec& StyleOf(LabelStyle style) {
-    static const LabelStyleSpec heading{
+const LabelStyle& StyleOf(LabelKind kind) {
+    static const LabelStyle heading{
         {9.75, true, true}, colour::kHeading, colour::kWindow, false, false, true};
-    static const LabelStyleSpec unitSign{
+    static const LabelStyle unitSign{
         {18, false, false}, colour::kUnitSign, colour::kWindow, false, false, false};
-    static const LabelStyleSpec result{
-        {12, true, true}, std::nullopt, colour::kBox, true, true, false};
-    switch (style) {
-        case LabelStyle::Heading:
+    static const LabelStyle result{{12, true, true}, std::nullopt, colour::kBox, true, true, false};
+    switch (kind) {
+        case LabelKind::Heading:
             return heading;
-        case LabelStyle::UnitSign:
+        case LabelKind::UnitSign:
             return unitSign;
-        case LabelStyle::Result:
+        case LabelKind::Result:
             break;
     }
     return result;
 }
 
-using enum LabelStyle;
+using enum LabelKind;
 
 // Heading sizes are those the captions take in the original face; elsewhere headings refit.
-const std::array<LabelSpec, kLabelCount> kLabels{{
+const std::array<LabelLayout, kLabelCount> kLabels{{
     {1, Heading, 1080, 120, 570, 240, texts::kFrom},
     {2, Heading, 5640, 120, 630, 240, texts::kTo},
     {3, Heading, 3420, 1320, 630, 240, texts::kLatitudeRow},
@@ -72,7 +71,7 @@ const std::array<LabelSpec, kLabelCount> kLabels{{
 }};
 
 // The horizontal lines run past the client area's right edge; the rest is simply not seen.
-const std::array<LineSpec, kLineCount> kLines{{
+const std::array<LineLayout, kLineCount> kLines{{
     {1, 30, 1095, 7650, 1095},
     {2, 30, 1740, 7635, 1740},
     {3, 0, 480, 7635, 480},
@@ -98,6 +97,10 @@ bool IsNumericBox(int box) {
     return box >= 1 && box <= kNumericBoxCount;
 }
 
+bool IsLetterBox(int box) {
+    return box > kNumericBoxCount && box <= kBoxCount;
+}
+
 bool IsDegreesBox(int box) {
     return IsNumericBox(box) && GroupOf(box).degrees == box;
 }
@@ -120,4 +123,4 @@ const LetterToggle& ToggleOf(int letterBox) {
     throw std::out_of_range("no such letter box");
 }
 
-}  // namespace app
+}  // namespace form

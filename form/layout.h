@@ -9,7 +9,7 @@
 #include <optional>
 #include <span>
 
-namespace app {
+namespace form {
 
 inline constexpr int kBoxCount = 16;
 inline constexpr int kLabelCount = 20;
@@ -46,15 +46,15 @@ inline constexpr int kLineWidthPixels = 3;
 inline constexpr const char* kFontFaces[] = {"MS Sans Serif", "Microsoft Sans Serif",
                                              "Liberation Sans", "Arial", "DejaVu Sans"};
 
-struct FontSpec {
+struct FontStyle {
     double points;
     bool bold;
     bool underline;
 };
 
-inline constexpr FontSpec kBoxFont{12, true, false};
+inline constexpr FontStyle kBoxFont{12, true, false};
 
-struct BoxSpec {
+struct BoxLayout {
     int box;  // n of Textn
     int left, top, width;
     const char* initialText;
@@ -62,12 +62,12 @@ struct BoxSpec {
 };
 
 // The sixteen edit boxes in tab order (Tab from the last wraps to the first).
-extern const std::array<BoxSpec, kBoxCount> kBoxesInTabOrder;
+extern const std::array<BoxLayout, kBoxCount> kBoxesInTabOrder;
 
-enum class LabelStyle { Heading, UnitSign, Result };
+enum class LabelKind { Heading, UnitSign, Result };
 
-struct LabelStyleSpec {
-    FontSpec font;
+struct LabelStyle {
+    FontStyle font;
     std::optional<unsigned> textColour;  // none: the platform's default text colour
     unsigned background;
     bool border;
@@ -75,24 +75,24 @@ struct LabelStyleSpec {
     bool autoSize;  // headings fit themselves to their caption
 };
 
-const LabelStyleSpec& StyleOf(LabelStyle style);
+const LabelStyle& StyleOf(LabelKind kind);
 
-struct LabelSpec {
+struct LabelLayout {
     int label;  // n of Labeln
-    LabelStyle style;
+    LabelKind kind;
     int left, top, width, height;
     const char* caption;
 };
 
 // The twenty labels, Label1 to Label20.
-extern const std::array<LabelSpec, kLabelCount> kLabels;
+extern const std::array<LabelLayout, kLabelCount> kLabels;
 
-struct LineSpec {
+struct LineLayout {
     int line;  // n of Linen
     int x1, y1, x2, y2;
 };
 
-extern const std::array<LineSpec, kLineCount> kLines;
+extern const std::array<LineLayout, kLineCount> kLines;
 
 // One coordinate: the three numeric boxes, the letter box and what the letters mean.
 struct CoordinateGroup {
@@ -115,6 +115,7 @@ const CoordinateGroup& GroupOf(int box);
 double UpperLimitOf(int box);
 
 bool IsNumericBox(int box);
+bool IsLetterBox(int box);
 bool IsDegreesBox(int box);
 
 // A letter box flips between its test letter and its other letter.
@@ -128,4 +129,4 @@ const LetterToggle& ToggleOf(int letterBox);
 
 inline constexpr double kMinutesSecondsLimit = 59;
 
-}  // namespace app
+}  // namespace form

@@ -3,7 +3,7 @@
 #include <array>
 #include <charconv>
 
-namespace app {
+namespace form {
 
 namespace {
 
@@ -92,4 +92,4 @@ std::string RenderNumber(double value, std::string_view pattern,
     return out;
 }
 
-}  // namespace app
+}  // namespace form

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace form {
 
 // Renders value by pattern: the run of "0"s up to the first "." gives the integer digits always
 // shown (more appear as needed, never a thousands separator), the "0"s right after the "." the
@@ -15,4 +15,4 @@ namespace app {
 // be finite; rounding is to nearest on the exact binary value.
 std::string RenderNumber(double value, std::string_view pattern, std::string_view decimalSeparator);
 
-}  // namespace app
+}  // namespace form

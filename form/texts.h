@@ -1,7 +1,7 @@
 // The program's own texts, each in one place. German, blanks exactly as shown on screen.
 #pragma once
 
-namespace app::texts {
+namespace form::texts {
 
 inline constexpr char kWindowCaption[] =
     "berechnet Abstand geographischer Punkte auf dem Fernbogen";
@@ -49,4 +49,4 @@ inline constexpr char kMeridianWest[] = "te LngnGrd W";
 inline constexpr char kMeridianEast[] = "te LngnGrd E";
 inline constexpr char kAnyCourse[] = "egal";
 
-}  // namespace app::texts
+}  // namespace form::texts

@@ -1,8 +1,8 @@
 // Fuzzes the arithmetic with the values the window can hand it: degrees 0 to 180, minutes and
 // seconds 0 to 59, fractional and negative ones as pasting allows, both hemispheres, and now and
-// then any double at all. Checked: ArcCos stays within 0..PI for every argument that is a number;
-// whatever passes the guard gives a finite central angle within 0..PI, a finite distance within
-// 0..20004 km and, where a course is defined, a course within 0..TWO_PI; and the recalculation
+// then any double at all. Checked: ArcCos stays within 0..kPi for every argument that is a number;
+// whatever passes the guard gives a finite central angle within 0..kPi, a finite distance within
+// 0..20004 km and, where a course is defined, a course within 0..kTwoPi; and the recalculation
 // itself, fed the same values as box texts, never writes "nan" or "inf" into a label.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -30,20 +30,20 @@ namespace {
 constexpr int kGroups[4][4] = {{1, 2, 3, 13}, {7, 8, 9, 15}, {4, 5, 6, 14}, {10, 11, 12, 16}};
 
 // The window without a toolkit: box texts in a table, conversion in the C locale.
-class Boxes : public app::Controls {
+class Boxes : public form::Controls {
   public:
-    std::string boxText(int box) const override { return texts_.at(box); }
-    void setBoxText(int box, std::string_view text) override { texts_[box] = text; }
-    void setLabelCaption(int label, std::string_view caption) override { labels_[label] = caption; }
-    void beep() override { ++beeps_; }
-    std::optional<double> toNumber(std::string_view text) const override {
+    std::string BoxText(int box) const override { return texts_.at(box); }
+    void SetBoxText(int box, std::string_view text) override { texts_[box] = text; }
+    void SetLabelCaption(int label, std::string_view caption) override { labels_[label] = caption; }
+    void Beep() override { ++beeps_; }
+    std::optional<double> ToNumber(std::string_view text) const override {
         double value = 0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
             return std::nullopt;
         return value;
     }
-    std::string decimalSeparator() const override { return "."; }
+    std::string DecimalSeparator() const override { return "."; }
 
     std::map<int, std::string> texts_;
     std::map<int, std::string> labels_;
@@ -83,7 +83,7 @@ double BoxValue(FuzzedDataProvider& input, double limit) {
 void CheckArcCos(double x) {
     if (std::isnan(x)) return;
     const double r = geo::ArcCos(x);
-    Expect(r >= 0 && r <= geo::PI, "ArcCos left 0..PI", x);
+    Expect(r >= 0 && r <= geo::kPi, "ArcCos left 0..kPi", x);
 }
 
 }  // namespace
@@ -111,11 +111,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         boxes.texts_[kGroups[g][3]] = negative ? (latitude ? "S" : "E") : (latitude ? "N" : "W");
 
         double v = geo::ToRadians(degrees, minutes, seconds);
-        if (v > (latitude ? geo::HALF_PI_LIMIT : geo::PI) || !std::isfinite(v)) guarded = true;
+        if (v > (latitude ? geo::kHalfPiLimit : geo::kPi) || !std::isfinite(v)) guarded = true;
         radians[g] = negative ? v * -1 : v;
     }
 
-    app::Form form(boxes);
+    form::Form form(boxes);
     form.Recalculate();
     for (const auto& [label, caption] : boxes.labels_) {
         if (caption.find("nan") != std::string::npos || caption.find("inf") != std::string::npos) {
@@ -133,12 +133,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const auto [lat1, lat2, lon1, lon2] = radians;
     const double d = geo::CentralAngle(lat1, lon1, lat2, lon2);
-    Expect(d >= 0 && d <= geo::PI, "central angle outside 0..PI", d);
+    Expect(d >= 0 && d <= geo::kPi, "central angle outside 0..kPi", d);
     const double dist = geo::DistanceKm(d);
     Expect(std::isfinite(dist) && dist >= 0 && dist <= 20004, "distance outside 0..20004 km", dist);
-    if (d != 0 && d != geo::PI && std::cos(lat1) >= geo::POLE_TOLERANCE) {
+    if (d != 0 && d != geo::kPi && std::cos(lat1) >= geo::kPoleTolerance) {
         const double course = geo::InitialCourse(lat1, lon1, lat2, lon2, d);
-        Expect(course >= 0 && course <= geo::TWO_PI, "course outside 0..TWO_PI", course);
+        Expect(course >= 0 && course <= geo::kTwoPi, "course outside 0..kTwoPi", course);
         const double degrees = geo::ToDegrees(course);
         Expect(degrees >= 0 && degrees <= 360, "course outside 0..360 degrees", degrees);
     }

@@ -1,6 +1,6 @@
 // What the two result labels must read for given box values, worked out afresh from the formulas
 // of the calculation. The window fuzz target compares the labels with it; it deliberately calls
-// nothing of geo/ or app/, so that a fault there cannot hide itself.
+// nothing of geo/ or form/, so that a fault there cannot hide itself.
 #pragma once
 
 #include <array>

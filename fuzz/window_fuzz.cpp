@@ -28,19 +28,19 @@
 #include <string>
 #include <vector>
 
+#include "form/key_codes.h"
 #include "qt/edit_box.h"
 #include "qt/main_window.h"
 #include "expected_results.h"
 
 namespace {
 
-using app::qt::MainWindow;
+using qt::MainWindow;
 
 constexpr int kBoxes = 16;
 constexpr int kNumeric = 12;
 constexpr int kDistance = 17;
 constexpr int kCourse = 20;
-constexpr int kEnter = 13;
 constexpr std::size_t kMaxActions = 200;
 
 // Upper limit of each numeric box, Text1 first.
@@ -177,7 +177,7 @@ class Session {
         switch (input_.ConsumeIntegralInRange(0, 10)) {
             case 0: {
                 const int box = input_.ConsumeIntegralInRange(1, kBoxes);
-                app::qt::EditBox* target = window_.box(box);
+                qt::EditBox* target = window_.Box(box);
                 const int x = input_.ConsumeIntegralInRange(0, target->width() - 1);
                 const bool right = input_.ConsumeBool();
                 Log("click " + std::string(right ? "right " : "") + "Text" + std::to_string(box));
@@ -280,7 +280,7 @@ class Session {
         if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) &&
             !(modifiers & (Qt::ControlModifier | Qt::AltModifier)))
             return {};
-        const std::optional<int> code = app::qt::KeyAsciiOf(key, modifiers, qtext);
+        const std::optional<int> code = qt::KeyAsciiOf(key, modifiers, qtext);
         if (!code || before == 0) return {};
         if (qtext.size() > 1 && !(modifiers & Qt::ControlModifier)) {
             std::vector<int> codes;
@@ -302,7 +302,7 @@ class Session {
         int toggles = 0;
         for (const int code : codes) {
             if (IsNumeric(before)) {
-                validated = code == kEnter;
+                validated = code == form::kEnter;
                 ending = validated ? Ending::Recalculated : Ending::Cleared;
             } else {
                 ++toggles;
@@ -404,21 +404,21 @@ class Session {
     void Snapshot(std::array<std::string, kBoxes>& texts,
                   std::array<std::string, 2>& labels) const {
         for (int box = 1; box <= kBoxes; ++box)
-            texts[box - 1] = window_.box(box)->text().toStdString();
-        labels[0] = window_.label(kDistance)->text().toStdString();
-        labels[1] = window_.label(kCourse)->text().toStdString();
+            texts[box - 1] = window_.Box(box)->text().toStdString();
+        labels[0] = window_.Label(kDistance)->text().toStdString();
+        labels[1] = window_.Label(kCourse)->text().toStdString();
     }
 
-    app::qt::EditBox* FocusedEditBox() const {
+    qt::EditBox* FocusedEditBox() const {
         for (int box = 1; box <= kBoxes; ++box) {
-            if (window_.box(box)->hasFocus()) return window_.box(box);
+            if (window_.Box(box)->hasFocus()) return window_.Box(box);
         }
         return nullptr;
     }
 
     int FocusedBox() const {
-        const app::qt::EditBox* box = FocusedEditBox();
-        return box ? box->box() : 0;
+        const qt::EditBox* box = FocusedEditBox();
+        return box ? box->Box() : 0;
     }
 
     static std::string Name(int box) { return "Text" + std::to_string(box); }
@@ -431,7 +431,7 @@ class Session {
         for (const std::string& action : log_) std::fprintf(stderr, "  %s\n", action.c_str());
         std::fprintf(stderr, "Boxes:");
         for (int box = 1; box <= kBoxes; ++box)
-            std::fprintf(stderr, " %d=\"%s\"", box, window_.box(box)->text().toStdString().c_str());
+            std::fprintf(stderr, " %d=\"%s\"", box, window_.Box(box)->text().toStdString().c_str());
         std::fprintf(stderr, "\n");
         std::abort();
     }

@@ -5,11 +5,11 @@ namespace geo {
 
 // Returns the angle in radians whose cosine is x.
 //
-// Within ARCCOS_TOLERANCE of -1 the result is exactly PI, within it of +1 exactly 0 (the first
+// Within kArcCosTolerance of -1 the result is exactly kPi, within it of +1 exactly 0 (the first
 // test wins). In between, the result comes from the arctangent identity and lies strictly between
 // 0 and full-precision pi. Rounding in the callers can push x past +-1 by far more than the
 // tolerance (two points a few minutes apart on one meridian), so any finite x above 1 returns 0
-// and any below -1 returns PI, the results of the exact cases. A NaN argument gives NaN.
+// and any below -1 returns kPi, the results of the exact cases. A NaN argument gives NaN.
 double ArcCos(double x);
 
 }  // namespace geo

@@ -14,7 +14,7 @@ double CentralAngle(double lat1, double lon1, double lat2, double lon2) {
 }
 
 double DistanceKm(double d) {
-    return ((EARTH_CIRCUMFERENCE_KM * d) / PI) / 2;
+    return ((kEarthCircumferenceKm * d) / kPi) / 2;
 }
 
 double InitialCourse(double lat1, double lon1, double lat2, double lon2, double d) {
@@ -22,7 +22,7 @@ double InitialCourse(double lat1, double lon1, double lat2, double lon2, double 
         (std::sin(lat2) - std::cos(d) * std::sin(lat1)) / (std::cos(lat1) * std::sin(d));
     // Longitudes grow westward, so a negative sine puts the destination east of the start.
     if (std::sin(lon2 - lon1) < 0) return ArcCos(q);
-    return TWO_PI - ArcCos(q);
+    return kTwoPi - ArcCos(q);
 }
 
 }  // namespace geo

@@ -4,25 +4,19 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
-namespace app::qt {
+#include "form/key_codes.h"
 
-namespace {
-
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
-
-}  // namespace
+namespace qt {
 
 std::optional<int> KeyAsciiOf(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
     switch (key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return kEnter;
+            return form::kEnter;
         case Qt::Key_Escape:
-            return kEscape;
+            return form::kEscape;
         case Qt::Key_Backspace:
-            return kBackspace;
+            return form::kBackspace;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
         case Qt::Key_Delete:
@@ -52,7 +46,7 @@ EditBox::EditBox(int box, BoxEvents& events, QWidget* parent)
     setAcceptDrops(false);
 }
 
-void EditBox::writeText(const QString& text) {
+void EditBox::WriteText(const QString& text) {
     setText(text);
     setCursorPosition(0);
 }
@@ -68,18 +62,18 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->text().size() > 1 && !(event->modifiers() & Qt::ControlModifier)) {
-        typeCharacters(event->text());
+        TypeCharacters(event->text());
         return;
     }
-    int KeyAscii = *typed;
-    if (events_) events_->keyPress(box_, KeyAscii);
+    int keyAscii = *typed;
+    if (events_) events_->KeyPress(box_, keyAscii);
     event->accept();
     // A single-line box does nothing with Enter and Escape, and they must not reach the window.
-    if (KeyAscii == 0 || KeyAscii == kEnter || KeyAscii == kEscape) return;
+    if (keyAscii == 0 || keyAscii == form::kEnter || keyAscii == form::kEscape) return;
     // The character is applied, not the key: with Ctrl or Alt held the key would run one of the
     // box's editing shortcuts (Ctrl+Shift+Backspace clears the line, Ctrl+U and Ctrl+K do on X11)
     // and empty a letter box whose handler has just written its letter.
-    applyCharacter(KeyAscii);
+    ApplyCharacter(keyAscii);
 }
 
 void EditBox::inputMethodEvent(QInputMethodEvent* event) {
@@ -89,33 +83,33 @@ void EditBox::inputMethodEvent(QInputMethodEvent* event) {
         QLineEdit::inputMethodEvent(event);
         return;
     }
-    typeCharacters(committed);
+    TypeCharacters(committed);
     event->accept();
 }
 
-void EditBox::typeCharacters(const QString& text) {
+void EditBox::TypeCharacters(const QString& text) {
     for (const QChar c : text) {
-        int KeyAscii = c.unicode();
-        if (events_) events_->keyPress(box_, KeyAscii);
-        applyCharacter(KeyAscii);
+        int keyAscii = c.unicode();
+        if (events_) events_->KeyPress(box_, keyAscii);
+        ApplyCharacter(keyAscii);
     }
 }
 
-void EditBox::applyCharacter(int KeyAscii) {
-    if (KeyAscii >= 32)
-        insert(QString(QChar(static_cast<char16_t>(KeyAscii))));
-    else if (KeyAscii == kBackspace)
+void EditBox::ApplyCharacter(int keyAscii) {
+    if (keyAscii >= 32)
+        insert(QString(QChar(static_cast<char16_t>(keyAscii))));
+    else if (keyAscii == form::kBackspace)
         backspace();
 }
 
 void EditBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    if (events_) events_->focusIn(box_, event->reason());
+    if (events_) events_->FocusIn(box_, event->reason());
 }
 
 void EditBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (events_) events_->focusOut(box_, event->reason());
+    if (events_) events_->FocusOut(box_, event->reason());
 }
 
-}  // namespace app::qt
+}  // namespace qt

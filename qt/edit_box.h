@@ -1,20 +1,20 @@
 // A single-line edit box that delivers the notifications the form's handlers expect: a character
-// notification with KeyAscii for every key that produces a character, and focus gained and lost.
+// notification with keyAscii for every key that produces a character, and focus gained and lost.
 #pragma once
 
 #include <QLineEdit>
 #include <optional>
 
-namespace app::qt {
+namespace qt {
 
 // Where an edit box sends its notifications; the window implements it.
 class BoxEvents {
   public:
     virtual ~BoxEvents() = default;
-    // KeyAscii is in and out: 0 afterwards discards the character.
-    virtual void keyPress(int box, int& KeyAscii) = 0;
-    virtual void focusIn(int box, Qt::FocusReason reason) = 0;
-    virtual void focusOut(int box, Qt::FocusReason reason) = 0;
+    // keyAscii is in and out: 0 afterwards discards the character.
+    virtual void KeyPress(int box, int& keyAscii) = 0;
+    virtual void FocusIn(int box, Qt::FocusReason reason) = 0;
+    virtual void FocusOut(int box, Qt::FocusReason reason) = 0;
 };
 
 // The character code a key produces: Enter 13, Escape 27, Backspace 8, Ctrl+letter its control
@@ -27,13 +27,13 @@ class EditBox : public QLineEdit {
   public:
     EditBox(int box, BoxEvents& events, QWidget* parent);
 
-    int box() const { return box_; }
+    int Box() const { return box_; }
 
     // Stops the notifications, for a window that is being torn down.
-    void detach() { events_ = nullptr; }
+    void Detach() { events_ = nullptr; }
 
     // The program's own write: the caret ends at the start with nothing selected.
-    void writeText(const QString& text);
+    void WriteText(const QString& text);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -43,13 +43,13 @@ class EditBox : public QLineEdit {
 
   private:
     // Notifies, then applies each character the handler let through.
-    void typeCharacters(const QString& text);
+    void TypeCharacters(const QString& text);
     // Applies a character the handler let through as the box's own typing would, within the
     // maximum length: a printable one is inserted, Backspace deletes; others do nothing.
-    void applyCharacter(int KeyAscii);
+    void ApplyCharacter(int keyAscii);
 
     int box_;
     BoxEvents* events_;
 };
 
-}  // namespace app::qt
+}  // namespace qt

@@ -5,19 +5,19 @@
 
 #include "form/layout.h"
 
-namespace app::qt {
+namespace qt {
 
 class Line : public QWidget {
   public:
-    Line(const LineSpec& spec, QWidget* parent);
+    Line(const form::LineLayout& layout, QWidget* parent);
 
-    QLine line() const;  // end points in the parent's pixels
+    QLine EndPoints() const;  // end points in the parent's pixels
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    LineSpec spec_;
+    form::LineLayout layout_;
 };
 
-}  // namespace app::qt
+}  // namespace qt

@@ -14,9 +14,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // Ties the window to its desktop entry, which names the icon on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.fernbogen.fernbogen"));
-    app::qt::InstallGermanQtTexts(application);
+    qt::InstallGermanQtTexts(application);
     fontconfig.join();
-    app::qt::MainWindow window;
+    qt::MainWindow window;
     window.show();
     return QApplication::exec();
 }

@@ -13,16 +13,13 @@
 #include <vector>
 
 #include "form/accessible_name.h"
-#include "qt/line.h"
 #include "form/texts.h"
+#include "qt/colour.h"
+#include "qt/line.h"
 
-namespace app::qt {
+namespace qt {
 
 namespace {
-
-QColor ToColour(unsigned rgb) {
-    return QColor::fromRgb(static_cast<QRgb>(rgb));
-}
 
 // The faces of kFontFaces installed here, in their order. A face missing from the list would make
 // Qt ask fontconfig for its whole list of substitutes, once for each font of the window, and then
@@ -31,7 +28,7 @@ const QStringList& InstalledFontFaces() {
     static const QStringList faces = [] {
         const QStringList installed = QFontDatabase::families();
         QStringList all, found;
-        for (const char* face : kFontFaces) {
+        for (const char* face : form::kFontFaces) {
             all << QString::fromLatin1(face);
             if (installed.contains(all.back())) found << all.back();
         }
@@ -41,19 +38,19 @@ const QStringList& InstalledFontFaces() {
     return faces;
 }
 
-QFont FontOf(const FontSpec& spec) {
+QFont FontOf(const form::FontStyle& style) {
     QFont font;
     font.setFamilies(InstalledFontFaces());
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    font.setPointSizeF(style.points);
+    font.setBold(style.bold);
+    font.setUnderline(style.underline);
     return font;
 }
 
 QRect PixelRect(int left, int top, int width, int height) {
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                 TwipsToPixels(height));
+    return QRect(form::TwipsToPixels(left), form::TwipsToPixels(top), form::TwipsToPixels(width),
+                 form::TwipsToPixels(height));
 }
 
 QString FromUtf8(std::string_view text) {
@@ -87,26 +84,26 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
     // A fixed frame with the icon's system menu and the close box, no minimise or maximise box.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QString::fromUtf8(texts::kWindowCaption));
+    setWindowTitle(QString::fromUtf8(form::texts::kWindowCaption));
     // Decoding the icon would add a tenth to the time until the window shows; another thread does
     // it while the controls are built.
     std::future<std::vector<QImage>> iconImages = std::async(std::launch::async, IconImages);
-    setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+    setFixedSize(form::TwipsToPixels(form::kClientWidth), form::TwipsToPixels(form::kClientHeight));
     setFocusPolicy(Qt::NoFocus);
 
     QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, ToColour(colour::kWindow));
+    windowPalette.setColor(QPalette::Window, ToColour(form::colour::kWindow));
     setPalette(windowPalette);
     setAutoFillBackground(true);
 
     // Lines and labels first: controls created later are drawn above, and the boxes must cover the
     // leading blanks of the unit signs that overlap them.
-    for (const LineSpec& spec : kLines) lines_[spec.line - 1] = new Line(spec, this);
+    for (const form::LineLayout& layout : form::kLines) new Line(layout, this);
 
-    for (const LabelSpec& spec : kLabels) {
-        const LabelStyleSpec& style = StyleOf(spec.style);
+    for (const form::LabelLayout& layout : form::kLabels) {
+        const form::LabelStyle& style = form::StyleOf(layout.kind);
         auto* label = new QLabel(this);
-        label->setObjectName(QStringLiteral("Label%1").arg(spec.label));
+        label->setObjectName(QStringLiteral("Label%1").arg(layout.label));
         label->setTextFormat(Qt::PlainText);
         label->setFocusPolicy(Qt::NoFocus);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -118,60 +115,60 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
         label->setAutoFillBackground(true);
         if (style.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setAlignment(style.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
-        label->setText(QString::fromUtf8(spec.caption));
-        label->setAccessibleName(QString::fromStdString(AccessibleNameOfLabel(spec.label)));
-        label->setGeometry(PixelRect(spec.left, spec.top, spec.width, spec.height));
+        label->setText(QString::fromUtf8(layout.caption));
+        label->setAccessibleName(QString::fromStdString(form::AccessibleNameOfLabel(layout.label)));
+        label->setGeometry(PixelRect(layout.left, layout.top, layout.width, layout.height));
         if (style.autoSize) label->adjustSize();
-        labels_[spec.label - 1] = label;
+        labels_[layout.label - 1] = label;
     }
 
     // Boxes in tab order: creation order is the focus chain, and Tab from the last wraps to the
     // first, which takes the focus when the window opens.
-    const QFont boxFont = FontOf(kBoxFont);
-    for (const BoxSpec& spec : kBoxesInTabOrder) {
-        auto* box = new EditBox(spec.box, *this, this);
+    const QFont boxFont = FontOf(form::kBoxFont);
+    for (const form::BoxLayout& layout : form::kBoxesInTabOrder) {
+        auto* box = new EditBox(layout.box, *this, this);
         box->setFont(boxFont);
         QPalette p = box->palette();
-        p.setColor(QPalette::Base, ToColour(colour::kBox));
+        p.setColor(QPalette::Base, ToColour(form::colour::kBox));
         box->setPalette(p);
         box->setAlignment(Qt::AlignCenter);
-        box->setMaxLength(spec.maxLength);
+        box->setMaxLength(layout.maxLength);
         box->setTextMargins(0, 0, 0, 0);
-        box->setGeometry(PixelRect(spec.left, spec.top, spec.width, kBoxHeight));
-        box->writeText(QString::fromUtf8(spec.initialText));
-        box->setAccessibleName(QString::fromStdString(AccessibleNameOfBox(spec.box)));
-        boxes_[spec.box - 1] = box;
+        box->setGeometry(PixelRect(layout.left, layout.top, layout.width, form::kBoxHeight));
+        box->WriteText(QString::fromUtf8(layout.initialText));
+        box->setAccessibleName(QString::fromStdString(form::AccessibleNameOfBox(layout.box)));
+        boxes_[layout.box - 1] = box;
     }
-    boxes_[kBoxesInTabOrder.front().box - 1]->setFocus(Qt::OtherFocusReason);
+    boxes_[form::kBoxesInTabOrder.front().box - 1]->setFocus(Qt::OtherFocusReason);
     setWindowIcon(IconOf(iconImages.get()));
 }
 
 MainWindow::~MainWindow() {
     // Focus moves while the controls are torn down; no handler may run on a half-gone window.
-    for (EditBox* box : boxes_) box->detach();
+    for (EditBox* box : boxes_) box->Detach();
 }
 
-std::string MainWindow::boxText(int box) const {
+std::string MainWindow::BoxText(int box) const {
     return boxes_[box - 1]->text().toStdString();
 }
 
-void MainWindow::setBoxText(int box, std::string_view text) {
-    boxes_[box - 1]->writeText(FromUtf8(text));
+void MainWindow::SetBoxText(int box, std::string_view text) {
+    boxes_[box - 1]->WriteText(FromUtf8(text));
 }
 
-void MainWindow::setLabelCaption(int label, std::string_view caption) {
+void MainWindow::SetLabelCaption(int label, std::string_view caption) {
     const QString text = FromUtf8(caption);
     labels_[label - 1]->setText(text);
     // Its accessible name says what the result is; a screen reader reads the figure from here.
     labels_[label - 1]->setAccessibleDescription(text);
 }
 
-void MainWindow::beep() {
+void MainWindow::Beep() {
     QApplication::beep();
     emit beeped();
 }
 
-std::optional<double> MainWindow::toNumber(std::string_view text) const {
+std::optional<double> MainWindow::ToNumber(std::string_view text) const {
     bool ok = false;
     const double value = QLocale().toDouble(FromUtf8(text), &ok);
     // The locale reads "inf" and "nan" as numbers; no box value may be either.
@@ -179,22 +176,22 @@ std::optional<double> MainWindow::toNumber(std::string_view text) const {
     return value;
 }
 
-std::string MainWindow::decimalSeparator() const {
+std::string MainWindow::DecimalSeparator() const {
     return QLocale().decimalPoint().toStdString();
 }
 
-void MainWindow::keyPress(int box, int& KeyAscii) {
-    form_.KeyPress(box, KeyAscii);
+void MainWindow::KeyPress(int box, int& keyAscii) {
+    form_.KeyPress(box, keyAscii);
 }
 
 // A context menu takes the focus with PopupFocusReason, another program with
 // ActiveWindowFocusReason; neither leaves the box.
-void MainWindow::focusIn(int box, Qt::FocusReason reason) {
-    if (reason != Qt::PopupFocusReason) focus_.entered(box);
+void MainWindow::FocusIn(int box, Qt::FocusReason reason) {
+    if (reason != Qt::PopupFocusReason) focus_.Entered(box);
 }
 
-void MainWindow::focusOut(int box, Qt::FocusReason reason) {
-    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) focus_.left(box);
+void MainWindow::FocusOut(int box, Qt::FocusReason reason) {
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) focus_.Left(box);
 }
 
-}  // namespace app::qt
+}  // namespace qt

@@ -13,28 +13,26 @@
 
 class QLabel;
 
-namespace app::qt {
+namespace qt {
 
-class Line;
-
-class MainWindow : public QWidget, public Controls, private BoxEvents {
+class MainWindow : public QWidget, public form::Controls, private BoxEvents {
     Q_OBJECT
 
   public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Form& form() { return form_; }
-    EditBox* box(int n) const { return boxes_[n - 1]; }
-    QLabel* label(int n) const { return labels_[n - 1]; }
+    form::Form& Logic() { return form_; }
+    EditBox* Box(int n) const { return boxes_[n - 1]; }
+    QLabel* Label(int n) const { return labels_[n - 1]; }
 
     // Controls
-    std::string boxText(int box) const override;
-    void setBoxText(int box, std::string_view text) override;
-    void setLabelCaption(int label, std::string_view caption) override;
-    void beep() override;
-    std::optional<double> toNumber(std::string_view text) const override;
-    std::string decimalSeparator() const override;
+    std::string BoxText(int box) const override;
+    void SetBoxText(int box, std::string_view text) override;
+    void SetLabelCaption(int label, std::string_view caption) override;
+    void Beep() override;
+    std::optional<double> ToNumber(std::string_view text) const override;
+    std::string DecimalSeparator() const override;
 
   signals:
     // Sounded by the coordinate guard.
@@ -42,15 +40,14 @@ class MainWindow : public QWidget, public Controls, private BoxEvents {
 
   private:
     // BoxEvents
-    void keyPress(int box, int& KeyAscii) override;
-    void focusIn(int box, Qt::FocusReason reason) override;
-    void focusOut(int box, Qt::FocusReason reason) override;
+    void KeyPress(int box, int& keyAscii) override;
+    void FocusIn(int box, Qt::FocusReason reason) override;
+    void FocusOut(int box, Qt::FocusReason reason) override;
 
-    Form form_;
-    std::array<EditBox*, kBoxCount> boxes_{};
-    std::array<QLabel*, kLabelCount> labels_{};
-    std::array<Line*, kLineCount> lines_{};
-    FocusTracker focus_{form_};
+    form::Form form_;
+    std::array<EditBox*, form::kBoxCount> boxes_{};
+    std::array<QLabel*, form::kLabelCount> labels_{};
+    form::FocusTracker focus_{form_};
 };
 
-}  // namespace app::qt
+}  // namespace qt

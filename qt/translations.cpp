@@ -4,7 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-namespace app::qt {
+namespace qt {
 
 bool InstallGermanQtTexts(QCoreApplication& application) {
     auto* translator = new QTranslator(&application);
@@ -16,4 +16,4 @@ bool InstallGermanQtTexts(QCoreApplication& application) {
     return QCoreApplication::installTranslator(translator);
 }
 
-}  // namespace app::qt
+}  // namespace qt

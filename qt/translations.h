@@ -4,10 +4,10 @@
 
 class QCoreApplication;
 
-namespace app::qt {
+namespace qt {
 
 // Loads Qt's German catalogue and installs it into the application. False when it is missing
 // (Debian's qt6-translations-l10n); Qt's texts then stay English.
 bool InstallGermanQtTexts(QCoreApplication& application);
 
-}  // namespace app::qt
+}  // namespace qt

@@ -10,28 +10,28 @@
 
 namespace {
 
-class PlainControls : public app::Controls {
+class PlainControls : public form::Controls {
   public:
     std::map<int, std::string> boxes, labels;
     int beeps = 0;
 
-    std::string boxText(int box) const override { return boxes.at(box); }
-    void setBoxText(int box, std::string_view text) override { boxes[box] = text; }
-    void setLabelCaption(int label, std::string_view caption) override { labels[label] = caption; }
-    void beep() override { ++beeps; }
-    std::optional<double> toNumber(std::string_view text) const override {
+    std::string BoxText(int box) const override { return boxes.at(box); }
+    void SetBoxText(int box, std::string_view text) override { boxes[box] = text; }
+    void SetLabelCaption(int label, std::string_view caption) override { labels[label] = caption; }
+    void Beep() override { ++beeps; }
+    std::optional<double> ToNumber(std::string_view text) const override {
         const std::string s(text);
         char* end = nullptr;
         const double value = std::strtod(s.c_str(), &end);
         if (s.empty() || *end != '\0' || !std::isfinite(value)) return std::nullopt;
         return value;
     }
-    std::string decimalSeparator() const override { return "."; }
+    std::string DecimalSeparator() const override { return "."; }
 };
 
 PlainControls Defaults() {
     PlainControls c;
-    for (const auto& spec : app::kBoxesInTabOrder) c.boxes[spec.box] = spec.initialText;
+    for (const auto& layout : form::kBoxesInTabOrder) c.boxes[layout.box] = layout.initialText;
     return c;
 }
 
@@ -40,7 +40,7 @@ TEST(Form, ADegreesValueWhoseRadiansOverflowTripsTheGuard) {
     controls.boxes[4] = "-1e308";
     controls.boxes[5] = "30";
     controls.labels[17] = "earlier";
-    app::Form form(controls);
+    form::Form form(controls);
     form.Recalculate();
     EXPECT_EQ(controls.beeps, 1);
     EXPECT_EQ(controls.boxes[4], "0");
@@ -51,7 +51,7 @@ TEST(Form, ADegreesValueWhoseRadiansOverflowTripsTheGuard) {
 TEST(Form, ANonNumericBoxCountsAsZeroInTheRecalculation) {
     PlainControls controls = Defaults();
     controls.boxes[2] = "abc";
-    app::Form form(controls);
+    form::Form form(controls);
     form.Recalculate();
     EXPECT_EQ(controls.labels[17], "0.00 Km");
     EXPECT_EQ(controls.labels[20], "egal");
@@ -60,7 +60,7 @@ TEST(Form, ANonNumericBoxCountsAsZeroInTheRecalculation) {
 
 TEST(Form, NotificationsForBoxesThatDoNotExistAreIgnored) {
     PlainControls controls = Defaults();
-    app::Form form(controls);
+    form::Form form(controls);
     int key = '5';
     for (int box : {0, 17, -1}) {
         form.GotFocus(box);

@@ -17,15 +17,15 @@ double Radians(double degrees) {
 }
 
 TEST(ArcCos, SnapsToItsEndPointsWithinTheTolerance) {
-    EXPECT_EQ(ArcCos(-1), PI);
-    EXPECT_EQ(ArcCos(-1 + 5E-12), PI);
+    EXPECT_EQ(ArcCos(-1), kPi);
+    EXPECT_EQ(ArcCos(-1 + 5E-12), kPi);
     EXPECT_EQ(ArcCos(1), 0.0);
     EXPECT_EQ(ArcCos(1 - 5E-12), 0.0);
 }
 
 TEST(ArcCos, UsesTheArctangentFormulaJustOutsideTheTolerance) {
     EXPECT_NEAR(ArcCos(-1 + 2E-11), 3.1415863, 1E-7);
-    EXPECT_LT(ArcCos(-1 + 2E-11), PI);
+    EXPECT_LT(ArcCos(-1 + 2E-11), kPi);
     EXPECT_NEAR(ArcCos(1 - 2E-11), 6.32E-6, 1E-8);
     EXPECT_GT(ArcCos(1 - 2E-11), 0.0);
 }
@@ -36,37 +36,37 @@ TEST(ArcCos, AddsFullPrecisionHalfPiInTheMiddle) {
 }
 
 TEST(ArcCos, ClampsArgumentsBeyondTheTolerance) {
-    for (double x : {1 + ARCCOS_TOLERANCE, 1.000000001, 2.0, 1E300}) EXPECT_EQ(ArcCos(x), 0.0) << x;
-    for (double x : {-1 - ARCCOS_TOLERANCE, -1.000000001, -2.0, -1E300})
-        EXPECT_EQ(ArcCos(x), PI) << x;
+    for (double x : {1 + kArcCosTolerance, 1.000000001, 2.0, 1E300}) EXPECT_EQ(ArcCos(x), 0.0) << x;
+    for (double x : {-1 - kArcCosTolerance, -1.000000001, -2.0, -1E300})
+        EXPECT_EQ(ArcCos(x), kPi) << x;
 }
 
 TEST(ToRadians, NinetyDegreesLiesJustBelowTheLatitudeLimit) {
     EXPECT_EQ(Radians(90), 1.570796326794895);
-    EXPECT_LT(Radians(90), HALF_PI_LIMIT);
-    EXPECT_GT(ToRadians(90, 0, 1), HALF_PI_LIMIT);
+    EXPECT_LT(Radians(90), kHalfPiLimit);
+    EXPECT_GT(ToRadians(90, 0, 1), kHalfPiLimit);
 }
 
 TEST(ToRadians, HundredEightyDegreesIsExactlyPi) {
-    EXPECT_EQ(Radians(180), PI);
-    EXPECT_GT(ToRadians(180, 0, 1), PI);
+    EXPECT_EQ(Radians(180), kPi);
+    EXPECT_GT(ToRadians(180, 0, 1), kPi);
 }
 
 TEST(ToRadians, AddsMinutesBeforeSeconds) {
     // 52 31' 0" and 48 8' 0", the cities of the worked example, to the last bit.
-    EXPECT_EQ(ToRadians(52, 31, 0), ((0.0 / 3600) + (52 + 31.0 / 60)) * PI / 180);
-    EXPECT_EQ(ToRadians(0, 0, 36), (36.0 / 3600) * PI / 180);
+    EXPECT_EQ(ToRadians(52, 31, 0), ((0.0 / 3600) + (52 + 31.0 / 60)) * kPi / 180);
+    EXPECT_EQ(ToRadians(0, 0, 36), (36.0 / 3600) * kPi / 180);
 }
 
 TEST(ToDegrees, DividesByPiFirst) {
-    EXPECT_EQ(ToDegrees(PI), 180.0);
-    EXPECT_EQ(ToDegrees(TWO_PI), 360.0);
+    EXPECT_EQ(ToDegrees(kPi), 180.0);
+    EXPECT_EQ(ToDegrees(kTwoPi), 360.0);
 }
 
 TEST(DistanceKm, QuarterCircleAndAntipode) {
-    EXPECT_EQ(DistanceKm(ArcCos(0)), ((40008 * 1.5707963267948966) / PI) / 2);
+    EXPECT_EQ(DistanceKm(ArcCos(0)), ((40008 * 1.5707963267948966) / kPi) / 2);
     EXPECT_NEAR(DistanceKm(ArcCos(0)), 10002, 1E-9);
-    EXPECT_EQ(DistanceKm(PI), 20004.0);
+    EXPECT_EQ(DistanceKm(kPi), 20004.0);
     EXPECT_EQ(DistanceKm(0), 0.0);
 }
 
@@ -76,8 +76,8 @@ TEST(CentralAngle, IdenticalPointsGiveExactlyZero) {
 }
 
 TEST(CentralAngle, AntipodesGiveExactlyPi) {
-    EXPECT_EQ(CentralAngle(0, 0, 0, -Radians(180)), PI);
-    EXPECT_EQ(CentralAngle(Radians(90), 0, -Radians(90), 0), PI);
+    EXPECT_EQ(CentralAngle(0, 0, 0, -Radians(180)), kPi);
+    EXPECT_EQ(CentralAngle(Radians(90), 0, -Radians(90), 0), kPi);
 }
 
 struct CourseCase {
@@ -89,12 +89,12 @@ struct CourseCase {
 TEST(InitialCourse, OnOneMeridian) {
     const CourseCase cases[] = {
         // q = 1.0000000000000013, within the tolerance of 1.
-        {"due north from 10 to 20 degrees", 10, 0, 20, 0, TWO_PI},
-        {"due south from 20 to 10 degrees", 20, 0, 10, 0, PI},
-        {"due south across the equator", 0, 0, -10, 0, PI},
+        {"due north from 10 to 20 degrees", 10, 0, 20, 0, kTwoPi},
+        {"due south from 20 to 10 degrees", 20, 0, 10, 0, kPi},
+        {"due south across the equator", 0, 0, -10, 0, kPi},
         // q lands about 1E-9 past +-1 and must clamp, not become NaN.
-        {"due north one minute apart", 10, 0, ToRadians(10, 1, 0) / PI * 180, 0, TWO_PI},
-        {"due south five minutes apart", 45.5, 7, 45.5 - 5.0 / 60, 7, PI},
+        {"due north one minute apart", 10, 0, ToRadians(10, 1, 0) / kPi * 180, 0, kTwoPi},
+        {"due south five minutes apart", 45.5, 7, 45.5 - 5.0 / 60, 7, kPi},
     };
     for (const auto& c : cases) {
         const double lat1 = Radians(c.lat1), lon1 = Radians(c.lon1);
@@ -111,8 +111,8 @@ TEST(InitialCourse, EastAndWestOfDueNorth) {
     const double toWest = InitialCourse(lat1, 0, lat2, west, CentralAngle(lat1, 0, lat2, west));
     EXPECT_GT(toEast, 0.0);
     EXPECT_LT(toEast, 0.001);
-    EXPECT_LT(toWest, TWO_PI);
-    EXPECT_GT(toWest, TWO_PI - 0.001);
+    EXPECT_LT(toWest, kTwoPi);
+    EXPECT_GT(toWest, kTwoPi - 0.001);
 }
 
 TEST(InitialCourse, NeverNaNOnNearbyPointsOfOneMeridian) {
@@ -124,8 +124,8 @@ TEST(InitialCourse, NeverNaNOnNearbyPointsOfOneMeridian) {
         const double north = InitialCourse(lat1, Radians(5), lat2, Radians(5), d);
         const double south = InitialCourse(lat2, Radians(5), lat1, Radians(5), d);
         // So close together the course itself is rough; it must only stay a course.
-        EXPECT_TRUE(north >= PI && north <= TWO_PI) << seconds << ": " << north;
-        EXPECT_TRUE(south >= PI && south <= TWO_PI) << seconds << ": " << south;
+        EXPECT_TRUE(north >= kPi && north <= kTwoPi) << seconds << ": " << north;
+        EXPECT_TRUE(south >= kPi && south <= kTwoPi) << seconds << ": " << south;
     }
 }
 

@@ -5,7 +5,7 @@
 
 namespace {
 
-using app::RenderNumber;
+using form::RenderNumber;
 
 struct Row {
     const char* name;

@@ -1,7 +1,7 @@
 // How tests and accessibility tools find the window and its controls.
 #pragma once
 
-namespace app::win32 {
+namespace win32 {
 
 inline constexpr wchar_t kWindowClass[] = L"Fernbogen";
 
@@ -13,4 +13,4 @@ inline constexpr int LabelId(int label) {
     return 200 + label;
 }
 
-}  // namespace app::win32
+}  // namespace win32

@@ -1,6 +1,6 @@
 #include "win32/dpi.h"
 
-namespace app::win32 {
+namespace win32 {
 
 namespace {
 
@@ -24,7 +24,7 @@ UINT DpiOf(HWND window) {
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    return dpi > 0 ? static_cast<UINT>(dpi) : kBaseDpi;
+    return dpi > 0 ? static_cast<UINT>(dpi) : form::kBaseDpi;
 }
 
 SIZE OuterSize(SIZE client, DWORD style, DWORD exStyle, UINT dpi) {
@@ -37,4 +37,4 @@ SIZE OuterSize(SIZE client, DWORD style, DWORD exStyle, UINT dpi) {
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-}  // namespace app::win32
+}  // namespace win32

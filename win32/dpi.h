@@ -1,5 +1,5 @@
 // Display scaling. The layout is in twips, fonts in points; both become pixels at the DPI of the
-// monitor the window is on (app::TwipsToPixels), which the window learns at creation and again on
+// monitor the window is on (form::TwipsToPixels), which the window learns at creation and again on
 // WM_DPICHANGED.
 #pragma once
 
@@ -7,7 +7,7 @@
 
 #include "form/layout.h"
 
-namespace app::win32 {
+namespace win32 {
 
 // The window's DPI: per monitor where Windows knows it (10, version 1607 on), else the system's.
 UINT DpiOf(HWND window);
@@ -15,4 +15,4 @@ UINT DpiOf(HWND window);
 // The outer size of a window whose client area is client pixels, with the frame metrics of dpi.
 SIZE OuterSize(SIZE client, DWORD style, DWORD exStyle, UINT dpi);
 
-}  // namespace app::win32
+}  // namespace win32

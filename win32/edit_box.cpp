@@ -1,11 +1,10 @@
 #include "win32/edit_box.h"
 
-namespace app::win32 {
+#include "form/key_codes.h"
+
+namespace win32 {
 
 namespace {
-
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
 
 bool IsEnterOrEscape(const MSG& message) {
     return (message.message == WM_KEYDOWN || message.message == WM_CHAR) &&
@@ -27,14 +26,14 @@ EditBox::~EditBox() {
     SetWindowLongPtrW(control_, GWLP_USERDATA, 0);
 }
 
-std::wstring EditBox::text() const {
+std::wstring EditBox::Text() const {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control_)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(control_, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
-void EditBox::writeText(std::wstring_view text) {
+void EditBox::WriteText(std::wstring_view text) {
     SetWindowTextW(control_, std::wstring(text).c_str());
     SendMessageW(control_, EM_SETSEL, 0, 0);
 }
@@ -42,10 +41,10 @@ void EditBox::writeText(std::wstring_view text) {
 LRESULT CALLBACK EditBox::Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* box = reinterpret_cast<EditBox*>(GetWindowLongPtrW(control, GWLP_USERDATA));
     if (!box) return DefWindowProcW(control, message, wParam, lParam);
-    return box->handle(message, wParam, lParam);
+    return box->HandleMessage(message, wParam, lParam);
 }
 
-LRESULT EditBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT EditBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_GETDLGCODE: {
             // Enter and Escape are the box's characters, not the dialog manager's default and
@@ -57,22 +56,22 @@ LRESULT EditBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_CHAR: {
             if (!events_) break;
-            int KeyAscii = static_cast<int>(wParam);
-            events_->keyPress(box_, KeyAscii);
+            int keyAscii = static_cast<int>(wParam);
+            events_->KeyPress(box_, keyAscii);
             // The edit control pastes on Ctrl+V's character 22, so a discarded one pastes
             // nothing. A single-line box has no use for Enter and Escape but to beep.
-            if (KeyAscii == 0 || KeyAscii == kEnter || KeyAscii == kEscape) return 0;
-            wParam = static_cast<WPARAM>(KeyAscii);
+            if (keyAscii == 0 || keyAscii == form::kEnter || keyAscii == form::kEscape) return 0;
+            wParam = static_cast<WPARAM>(keyAscii);
             break;
         }
         case WM_SETFOCUS: {
             const LRESULT result = CallWindowProcW(original_, control_, message, wParam, lParam);
-            if (events_) events_->focusIn(box_);
+            if (events_) events_->FocusIn(box_);
             return result;
         }
         case WM_KILLFOCUS: {
             const LRESULT result = CallWindowProcW(original_, control_, message, wParam, lParam);
-            if (events_) events_->focusOut(box_, reinterpret_cast<HWND>(wParam));
+            if (events_) events_->FocusOut(box_, reinterpret_cast<HWND>(wParam));
             return result;
         }
         default:
@@ -81,4 +80,4 @@ LRESULT EditBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcW(original_, control_, message, wParam, lParam);
 }
 
-}  // namespace app::win32
+}  // namespace win32

@@ -1,5 +1,5 @@
 // A subclassed Win32 EDIT control that delivers the notifications the form's handlers expect: a
-// character notification with KeyAscii for every WM_CHAR, and focus gained and lost.
+// character notification with keyAscii for every WM_CHAR, and focus gained and lost.
 #pragma once
 
 #include <windows.h>
@@ -7,17 +7,17 @@
 #include <string>
 #include <string_view>
 
-namespace app::win32 {
+namespace win32 {
 
 // Where an edit box sends its notifications; the window implements it.
 class BoxEvents {
   public:
     virtual ~BoxEvents() = default;
-    // KeyAscii is in and out: 0 afterwards discards the character.
-    virtual void keyPress(int box, int& KeyAscii) = 0;
-    virtual void focusIn(int box) = 0;
+    // keyAscii is in and out: 0 afterwards discards the character.
+    virtual void KeyPress(int box, int& keyAscii) = 0;
+    virtual void FocusIn(int box) = 0;
     // next is the window that receives the focus: another box, or none of the window's own.
-    virtual void focusOut(int box, HWND next) = 0;
+    virtual void FocusOut(int box, HWND next) = 0;
 };
 
 class EditBox {
@@ -28,19 +28,19 @@ class EditBox {
     EditBox(const EditBox&) = delete;
     EditBox& operator=(const EditBox&) = delete;
 
-    HWND handle() const { return control_; }
-    int box() const { return box_; }
+    HWND Handle() const { return control_; }
+    int Box() const { return box_; }
 
     // Stops the notifications, for a window that is being torn down.
-    void detach() { events_ = nullptr; }
+    void Detach() { events_ = nullptr; }
 
-    std::wstring text() const;
+    std::wstring Text() const;
     // The program's own write: the caret ends at the start with nothing selected.
-    void writeText(std::wstring_view text);
+    void WriteText(std::wstring_view text);
 
   private:
     static LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND control_;
     int box_;
@@ -48,4 +48,4 @@ class EditBox {
     WNDPROC original_;
 };
 
-}  // namespace app::win32
+}  // namespace win32

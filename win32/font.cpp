@@ -5,16 +5,16 @@
 
 #include "win32/utf16.h"
 
-namespace app::win32 {
+namespace win32 {
 
 namespace {
 
-GdiObject<HFONT> CreateFace(const std::wstring& face, const FontSpec& spec, LONG height) {
+GdiObject<HFONT> CreateFace(const std::wstring& face, const form::FontStyle& style, LONG height) {
     LOGFONTW font{};
     // A negative height asks for the character height, which is what a point size measures.
     font.lfHeight = -height;
-    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    font.lfUnderline = spec.underline ? TRUE : FALSE;
+    font.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
+    font.lfUnderline = style.underline ? TRUE : FALSE;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
@@ -41,15 +41,15 @@ bool RendersAsAsked(HFONT font, const std::wstring& face, LONG height) {
 
 }  // namespace
 
-GdiObject<HFONT> CreateFontAt(const FontSpec& spec, UINT dpi) {
-    const auto height = static_cast<LONG>(std::lround(spec.points * dpi / 72.0));
-    for (const char* candidate : kFontFaces) {
+GdiObject<HFONT> CreateFontAt(const form::FontStyle& style, UINT dpi) {
+    const auto height = static_cast<LONG>(std::lround(style.points * dpi / 72.0));
+    for (const char* candidate : form::kFontFaces) {
         const std::wstring face = ToUtf16(candidate);
-        GdiObject<HFONT> font = CreateFace(face, spec, height);
+        GdiObject<HFONT> font = CreateFace(face, style, height);
         if (RendersAsAsked(font.get(), face, height)) return font;
     }
     // None of them: the font mapper's own sans-serif face.
-    return CreateFace(L"", spec, height);
+    return CreateFace(L"", style, height);
 }
 
-}  // namespace app::win32
+}  // namespace win32

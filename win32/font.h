@@ -7,8 +7,8 @@
 #include "form/layout.h"
 #include "win32/gdi_object.h"
 
-namespace app::win32 {
+namespace win32 {
 
-GdiObject<HFONT> CreateFontAt(const FontSpec& spec, UINT dpi);
+GdiObject<HFONT> CreateFontAt(const form::FontStyle& style, UINT dpi);
 
-}  // namespace app::win32
+}  // namespace win32

@@ -6,7 +6,7 @@
 #include <memory>
 #include <type_traits>
 
-namespace app::win32 {
+namespace win32 {
 
 struct GdiObjectDeleter {
     void operator()(void* object) const { DeleteObject(static_cast<HGDIOBJ>(object)); }
@@ -15,4 +15,4 @@ struct GdiObjectDeleter {
 template <typename Handle>
 using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
 
-}  // namespace app::win32
+}  // namespace win32

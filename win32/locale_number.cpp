@@ -7,7 +7,7 @@
 
 #include "win32/utf16.h"
 
-namespace app::win32 {
+namespace win32 {
 
 namespace {
 
@@ -81,4 +81,4 @@ std::optional<double> ParseNumber(std::string_view text, const NumberFormat& for
     return value;
 }
 
-}  // namespace app::win32
+}  // namespace win32

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace app::win32 {
+namespace win32 {
 
 // The parts of the locale's number format that a number in a box can contain. UTF-8.
 struct NumberFormat {
@@ -22,4 +22,4 @@ NumberFormat UserNumberFormat();
 // grouping, and no infinity, NaN or value too large for a double.
 std::optional<double> ParseNumber(std::string_view text, const NumberFormat& format);
 
-}  // namespace app::win32
+}  // namespace win32

@@ -4,7 +4,7 @@
 #include "win32/message_loop.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    app::win32::MainWindow window(instance);
-    window.show(showCommand);
-    return app::win32::RunMessageLoop(window.handle());
+    win32::MainWindow window(instance);
+    window.Show(showCommand);
+    return win32::RunMessageLoop(window.Handle());
 }

@@ -7,7 +7,7 @@
 #include "win32/font.h"
 #include "win32/utf16.h"
 
-namespace app::win32 {
+namespace win32 {
 
 namespace {
 
@@ -38,8 +38,8 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     RegisterClassExW(&windowClass);
 }
 
-std::size_t StyleIndex(LabelStyle style) {
-    return static_cast<std::size_t>(style);
+std::size_t KindIndex(form::LabelKind kind) {
+    return static_cast<std::size_t>(kind);
 }
 
 }  // namespace
@@ -47,84 +47,87 @@ std::size_t StyleIndex(LabelStyle style) {
 MainWindow::MainWindow(HINSTANCE instance) : form_(*this), numberFormat_(UserNumberFormat()) {
     RegisterWindowClass(instance, &Procedure);
     // The size follows once the window knows the DPI of the monitor it is on.
-    CreateWindowExW(kWindowExStyle, kWindowClass, ToUtf16(texts::kWindowCaption).c_str(),
+    CreateWindowExW(kWindowExStyle, kWindowClass, ToUtf16(form::texts::kWindowCaption).c_str(),
                     kWindowStyle, CW_USEDEFAULT, 0, 0, 0, nullptr, nullptr, instance, this);
-    createControls(instance);
-    applyDpi(DpiOf(window_));
+    CreateControls(instance);
+    ApplyDpi(DpiOf(window_));
 }
 
 MainWindow::~MainWindow() {
     if (window_) DestroyWindow(window_);
 }
 
-void MainWindow::createControls(HINSTANCE instance) {
+void MainWindow::CreateControls(HINSTANCE instance) {
     // Boxes first: a child window created later lies below the earlier ones, so the boxes cover
     // the leading blanks of the unit signs that overlap them, and creation order is the order
     // in which the dialog manager tabs, wrapping from the last box to the first.
-    for (const BoxSpec& spec : kBoxesInTabOrder) {
+    for (const form::BoxLayout& layout : form::kBoxesInTabOrder) {
         const HWND control = CreateWindowExW(
             WS_EX_CLIENTEDGE, L"EDIT", L"",
             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | ES_CENTER | ES_AUTOHSCROLL, 0, 0,
-            0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(BoxId(spec.box))), instance,
-            nullptr);
-        SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(spec.maxLength), 0);
-        auto box = std::make_unique<EditBox>(control, spec.box, static_cast<BoxEvents&>(*this));
-        box->writeText(ToUtf16(spec.initialText));
-        boxes_[spec.box - 1] = std::move(box);
+            0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(BoxId(layout.box))),
+            instance, nullptr);
+        SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(layout.maxLength), 0);
+        auto box = std::make_unique<EditBox>(control, layout.box, static_cast<BoxEvents&>(*this));
+        box->WriteText(ToUtf16(layout.initialText));
+        boxes_[layout.box - 1] = std::move(box);
     }
-    focusToRestore_ = boxes_[kBoxesInTabOrder.front().box - 1]->handle();
+    focusToRestore_ = boxes_[form::kBoxesInTabOrder.front().box - 1]->Handle();
 
-    for (const LabelSpec& spec : kLabels) {
-        const LabelStyleSpec& style = StyleOf(spec.style);
+    for (const form::LabelLayout& layout : form::kLabels) {
+        const form::LabelStyle& style = form::StyleOf(layout.kind);
         DWORD labelStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_NOPREFIX;
         labelStyle |= style.centred ? SS_CENTER : SS_LEFTNOWORDWRAP;
         if (style.border) labelStyle |= WS_BORDER;
-        labels_[spec.label - 1] = CreateWindowExW(
-            0, L"STATIC", ToUtf16(spec.caption).c_str(), labelStyle, 0, 0, 0, 0, window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(LabelId(spec.label))), instance, nullptr);
+        labels_[layout.label - 1] = CreateWindowExW(
+            0, L"STATIC", ToUtf16(layout.caption).c_str(), labelStyle, 0, 0, 0, 0, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(LabelId(layout.label))), instance,
+            nullptr);
     }
 }
 
-void MainWindow::applyDpi(UINT dpi) {
+void MainWindow::ApplyDpi(UINT dpi) {
     dpi_ = dpi;
-    const auto pixels = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
+    const auto pixels = [dpi](int twips) { return form::TwipsToPixels(twips, dpi); };
     constexpr UINT kPlace = SWP_NOZORDER | SWP_NOACTIVATE;
 
     // The controls let go of the old fonts before these are deleted.
-    GdiObject<HFONT> boxFont = CreateFontAt(kBoxFont, dpi);
-    for (const BoxSpec& spec : kBoxesInTabOrder) {
-        const HWND control = boxes_[spec.box - 1]->handle();
+    GdiObject<HFONT> boxFont = CreateFontAt(form::kBoxFont, dpi);
+    for (const form::BoxLayout& layout : form::kBoxesInTabOrder) {
+        const HWND control = boxes_[layout.box - 1]->Handle();
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(boxFont.get()), FALSE);
         // The letter boxes are barely wider than a bold "W"; the font's own margins would hide
         // part of it.
         SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-        SetWindowPos(control, nullptr, pixels(spec.left), pixels(spec.top), pixels(spec.width),
-                     pixels(kBoxHeight), kPlace);
+        SetWindowPos(control, nullptr, pixels(layout.left), pixels(layout.top),
+                     pixels(layout.width), pixels(form::kBoxHeight), kPlace);
     }
 
     std::array<GdiObject<HFONT>, 3> labelFonts;
-    for (const LabelStyle style : {LabelStyle::Heading, LabelStyle::UnitSign, LabelStyle::Result})
-        labelFonts[StyleIndex(style)] = CreateFontAt(StyleOf(style).font, dpi);
-    for (const LabelSpec& spec : kLabels) {
-        const HWND label = labels_[spec.label - 1];
-        const HFONT font = labelFonts[StyleIndex(spec.style)].get();
+    for (const form::LabelKind kind :
+         {form::LabelKind::Heading, form::LabelKind::UnitSign, form::LabelKind::Result})
+        labelFonts[KindIndex(kind)] = CreateFontAt(form::StyleOf(kind).font, dpi);
+    for (const form::LabelLayout& layout : form::kLabels) {
+        const HWND label = labels_[layout.label - 1];
+        const HFONT font = labelFonts[KindIndex(layout.kind)].get();
         SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        SIZE size{pixels(spec.width), pixels(spec.height)};
-        if (StyleOf(spec.style).autoSize) {
+        SIZE size{pixels(layout.width), pixels(layout.height)};
+        if (form::StyleOf(layout.kind).autoSize) {
             // The heading fits its caption in the face the system has.
-            const std::wstring caption = ToUtf16(spec.caption);
+            const std::wstring caption = ToUtf16(layout.caption);
             const HDC dc = GetDC(label);
             const HGDIOBJ old = SelectObject(dc, font);
             GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
             SelectObject(dc, old);
             ReleaseDC(label, dc);
         }
-        SetWindowPos(label, nullptr, pixels(spec.left), pixels(spec.top), size.cx, size.cy, kPlace);
+        SetWindowPos(label, nullptr, pixels(layout.left), pixels(layout.top), size.cx, size.cy,
+                     kPlace);
     }
     boxFont_ = std::move(boxFont);
     labelFonts_ = std::move(labelFonts);
 
-    const SIZE client{pixels(kClientWidth), pixels(kClientHeight)};
+    const SIZE client{pixels(form::kClientWidth), pixels(form::kClientHeight)};
     SIZE outer = OuterSize(client, kWindowStyle, kWindowExStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, kPlace | SWP_NOMOVE);
     // Where the frame is drawn at other metrics than the DPI's (Wine scales no frames), the
@@ -139,7 +142,7 @@ void MainWindow::applyDpi(UINT dpi) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-void MainWindow::show(int showCommand) {
+void MainWindow::Show(int showCommand) {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
 }
@@ -153,33 +156,33 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
     }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    return self->handle(message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
 }
 
-LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(window_, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, brushOf(colour::kWindow));
+            FillRect(reinterpret_cast<HDC>(wParam), &client, BrushOf(form::colour::kWindow));
             return 1;
         }
         case WM_PAINT:
-            paintLines();
+            PaintLines();
             return 0;
         case WM_CTLCOLOREDIT: {
             const auto dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-            SetBkColor(dc, ToColorRef(colour::kBox));
-            return reinterpret_cast<LRESULT>(brushOf(colour::kBox));
+            SetBkColor(dc, ToColorRef(form::colour::kBox));
+            return reinterpret_cast<LRESULT>(BrushOf(form::colour::kBox));
         }
         case WM_CTLCOLORSTATIC:
-            return labelColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            return LabelColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_ACTIVATE:
             // Deactivating and activating again is no change of focus between the boxes: the box
             // that had the focus gets it back, instead of the window itself.
             if (LOWORD(wParam) == WA_INACTIVE) {
-                if (const HWND focus = GetFocus(); isBox(focus)) focusToRestore_ = focus;
+                if (const HWND focus = GetFocus(); IsBox(focus)) focusToRestore_ = focus;
             } else if (!HIWORD(wParam)) {
                 SetFocus(focusToRestore_);
             }
@@ -188,7 +191,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SetFocus(focusToRestore_);
             return 0;
         case WM_DPICHANGED: {
-            applyDpi(HIWORD(wParam));
+            ApplyDpi(HIWORD(wParam));
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
                          SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
@@ -197,7 +200,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             // Focus moves while the controls are torn down; no handler may run on a half-gone
             // window.
-            for (auto& box : boxes_) box->detach();
+            for (auto& box : boxes_) box->Detach();
             PostQuitMessage(0);
             return 0;
         case WM_NCDESTROY: {
@@ -211,35 +214,36 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-void MainWindow::paintLines() {
+void MainWindow::PaintLines() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window_, &paint);
-    const LOGBRUSH colour{BS_SOLID, ToColorRef(colour::kLine), 0};
-    const int width = MulDiv(kLineWidthPixels, static_cast<int>(dpi_), kBaseDpi);
+    const LOGBRUSH colour{BS_SOLID, ToColorRef(form::colour::kLine), 0};
+    const int width = MulDiv(form::kLineWidthPixels, static_cast<int>(dpi_), form::kBaseDpi);
     const GdiObject<HPEN> pen(
         ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, width, &colour, 0, nullptr));
     const HGDIOBJ old = SelectObject(dc, pen.get());
-    for (const LineSpec& line : kLines) {
-        MoveToEx(dc, TwipsToPixels(line.x1, dpi_), TwipsToPixels(line.y1, dpi_), nullptr);
-        LineTo(dc, TwipsToPixels(line.x2, dpi_), TwipsToPixels(line.y2, dpi_));
+    for (const form::LineLayout& line : form::kLines) {
+        MoveToEx(dc, form::TwipsToPixels(line.x1, dpi_), form::TwipsToPixels(line.y1, dpi_),
+                 nullptr);
+        LineTo(dc, form::TwipsToPixels(line.x2, dpi_), form::TwipsToPixels(line.y2, dpi_));
     }
     SelectObject(dc, old);
     EndPaint(window_, &paint);
 }
 
-LRESULT MainWindow::labelColours(HDC dc, HWND label) {
+LRESULT MainWindow::LabelColours(HDC dc, HWND label) {
     const int n = GetDlgCtrlID(label) - LabelId(0);
-    if (n < 1 || n > kLabelCount)
+    if (n < 1 || n > form::kLabelCount)
         return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(label));
-    const LabelStyleSpec& spec = StyleOf(kLabels[n - 1].style);
+    const form::LabelStyle& style = form::StyleOf(form::kLabels[n - 1].kind);
     SetTextColor(dc,
-                 spec.textColour ? ToColorRef(*spec.textColour) : GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, ToColorRef(spec.background));
-    return reinterpret_cast<LRESULT>(brushOf(spec.background));
+                 style.textColour ? ToColorRef(*style.textColour) : GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, ToColorRef(style.background));
+    return reinterpret_cast<LRESULT>(BrushOf(style.background));
 }
 
-HBRUSH MainWindow::brushOf(unsigned rgb) {
+HBRUSH MainWindow::BrushOf(unsigned rgb) {
     for (const auto& [colour, brush] : brushes_) {
         if (colour == rgb) return brush.get();
     }
@@ -247,49 +251,49 @@ HBRUSH MainWindow::brushOf(unsigned rgb) {
     return brushes_.back().second.get();
 }
 
-bool MainWindow::isBox(HWND control) const {
+bool MainWindow::IsBox(HWND control) const {
     for (const auto& box : boxes_) {
-        if (control && box->handle() == control) return true;
+        if (control && box->Handle() == control) return true;
     }
     return false;
 }
 
-std::string MainWindow::boxText(int box) const {
-    return ToUtf8(boxes_[box - 1]->text());
+std::string MainWindow::BoxText(int box) const {
+    return ToUtf8(boxes_[box - 1]->Text());
 }
 
-void MainWindow::setBoxText(int box, std::string_view text) {
-    boxes_[box - 1]->writeText(ToUtf16(text));
+void MainWindow::SetBoxText(int box, std::string_view text) {
+    boxes_[box - 1]->WriteText(ToUtf16(text));
 }
 
-void MainWindow::setLabelCaption(int label, std::string_view caption) {
+void MainWindow::SetLabelCaption(int label, std::string_view caption) {
     SetWindowTextW(labels_[label - 1], ToUtf16(caption).c_str());
 }
 
-void MainWindow::beep() {
+void MainWindow::Beep() {
     MessageBeep(MB_OK);
 }
 
-std::optional<double> MainWindow::toNumber(std::string_view text) const {
+std::optional<double> MainWindow::ToNumber(std::string_view text) const {
     return ParseNumber(text, numberFormat_);
 }
 
-std::string MainWindow::decimalSeparator() const {
+std::string MainWindow::DecimalSeparator() const {
     return numberFormat_.decimalSeparator;
 }
 
-void MainWindow::keyPress(int box, int& KeyAscii) {
-    form_.KeyPress(box, KeyAscii);
+void MainWindow::KeyPress(int box, int& keyAscii) {
+    form_.KeyPress(box, keyAscii);
 }
 
 // Only a box that gives the focus to another box is left; a menu or another program in between
 // is no change of focus.
-void MainWindow::focusIn(int box) {
-    focus_.entered(box);
+void MainWindow::FocusIn(int box) {
+    focus_.Entered(box);
 }
 
-void MainWindow::focusOut(int box, HWND next) {
-    if (isBox(next)) focus_.left(box);
+void MainWindow::FocusOut(int box, HWND next) {
+    if (IsBox(next)) focus_.Left(box);
 }
 
-}  // namespace app::win32
+}  // namespace win32

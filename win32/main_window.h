@@ -17,60 +17,60 @@
 #include "win32/gdi_object.h"
 #include "win32/locale_number.h"
 
-namespace app::win32 {
+namespace win32 {
 
-class MainWindow : public Controls, private BoxEvents {
+class MainWindow : public form::Controls, private BoxEvents {
   public:
     explicit MainWindow(HINSTANCE instance);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    HWND handle() const { return window_; }
-    Form& form() { return form_; }
+    HWND Handle() const { return window_; }
+    form::Form& Logic() { return form_; }
 
     // Shows and activates the window; the first box in the tab order takes the focus.
-    void show(int showCommand);
+    void Show(int showCommand);
 
     // Controls
-    std::string boxText(int box) const override;
-    void setBoxText(int box, std::string_view text) override;
-    void setLabelCaption(int label, std::string_view caption) override;
-    void beep() override;
-    std::optional<double> toNumber(std::string_view text) const override;
-    std::string decimalSeparator() const override;
+    std::string BoxText(int box) const override;
+    void SetBoxText(int box, std::string_view text) override;
+    void SetLabelCaption(int label, std::string_view caption) override;
+    void Beep() override;
+    std::optional<double> ToNumber(std::string_view text) const override;
+    std::string DecimalSeparator() const override;
 
   private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void createControls(HINSTANCE instance);
+    void CreateControls(HINSTANCE instance);
     // Places the controls and sets their fonts for the monitor's DPI.
-    void applyDpi(UINT dpi);
-    void paintLines();
+    void ApplyDpi(UINT dpi);
+    void PaintLines();
     // The brush and colours a label is drawn with.
-    LRESULT labelColours(HDC dc, HWND label);
-    HBRUSH brushOf(unsigned rgb);
-    bool isBox(HWND control) const;
+    LRESULT LabelColours(HDC dc, HWND label);
+    HBRUSH BrushOf(unsigned rgb);
+    bool IsBox(HWND control) const;
 
     // BoxEvents
-    void keyPress(int box, int& KeyAscii) override;
-    void focusIn(int box) override;
-    void focusOut(int box, HWND next) override;
+    void KeyPress(int box, int& keyAscii) override;
+    void FocusIn(int box) override;
+    void FocusOut(int box, HWND next) override;
 
     HWND window_ = nullptr;
-    Form form_;
+    form::Form form_;
     NumberFormat numberFormat_;
     UINT dpi_ = 0;
-    std::array<std::unique_ptr<EditBox>, kBoxCount> boxes_;
-    std::array<HWND, kLabelCount> labels_{};
+    std::array<std::unique_ptr<EditBox>, form::kBoxCount> boxes_;
+    std::array<HWND, form::kLabelCount> labels_{};
     GdiObject<HFONT> boxFont_;
-    std::array<GdiObject<HFONT>, 3> labelFonts_;  // by LabelStyle
+    std::array<GdiObject<HFONT>, 3> labelFonts_;  // by form::LabelKind
     std::vector<std::pair<unsigned, GdiObject<HBRUSH>>> brushes_;
     // The box whose focus-gained notification went out last without a focus-lost one yet.
-    FocusTracker focus_{form_};
+    form::FocusTracker focus_{form_};
     // The box that gets the focus back when the window is activated.
     HWND focusToRestore_ = nullptr;
 };
 
-}  // namespace app::win32
+}  // namespace win32

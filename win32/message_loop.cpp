@@ -1,6 +1,6 @@
 #include "win32/message_loop.h"
 
-namespace app::win32 {
+namespace win32 {
 
 void RouteMessage(HWND window, MSG& message) {
     if (IsDialogMessageW(window, &message)) return;
@@ -14,4 +14,4 @@ int RunMessageLoop(HWND window) {
     return static_cast<int>(message.wParam);
 }
 
-}  // namespace app::win32
+}  // namespace win32

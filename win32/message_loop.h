@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace app::win32 {
+namespace win32 {
 
 // Handles one message from the queue as the loop does; for tests that pump the queue themselves.
 void RouteMessage(HWND window, MSG& message);
@@ -12,4 +12,4 @@ void RouteMessage(HWND window, MSG& message);
 // Runs until the window is destroyed; returns the program's exit code.
 int RunMessageLoop(HWND window);
 
-}  // namespace app::win32
+}  // namespace win32

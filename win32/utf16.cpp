@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace app::win32 {
+namespace win32 {
 
 std::wstring ToUtf16(std::string_view text) {
     if (text.empty()) return {};
@@ -23,4 +23,4 @@ std::string ToUtf8(std::wstring_view text) {
     return out;
 }
 
-}  // namespace app::win32
+}  // namespace win32

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace app::win32 {
+namespace win32 {
 
 std::wstring ToUtf16(std::string_view text);
 std::string ToUtf8(std::wstring_view text);
 
-}  // namespace app::win32
+}  // namespace win32

@@ -12,7 +12,7 @@
 #include "qt/main_window.h"
 #include "qt/translations.h"
 
-using app::qt::MainWindow;
+using qt::MainWindow;
 
 namespace {
 
@@ -36,7 +36,7 @@ class DesktopTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QVERIFY(app::qt::InstallGermanQtTexts(*qApp)); }
+    void initTestCase() { QVERIFY(qt::InstallGermanQtTexts(*qApp)); }
 
     void theWindowCarriesTheIconUpToTheTaskSwitchersSize() {
         MainWindow window;
@@ -75,7 +75,7 @@ class DesktopTest : public QObject {
 
     void aBoxsContextMenuIsGermanWhileNumbersKeepTheLocale() {
         MainWindow window;
-        std::unique_ptr<QMenu> menu(window.box(4)->createStandardContextMenu());
+        std::unique_ptr<QMenu> menu(window.Box(4)->createStandardContextMenu());
         QStringList entries;
         for (const QAction* action : menu->actions())
             if (!action->isSeparator()) entries << Readable(action);
@@ -84,7 +84,7 @@ class DesktopTest : public QObject {
             QVERIFY2(entries.contains(QString::fromUtf8(expected)),
                      qPrintable(entries.join(QStringLiteral(", "))));
         // The test runs in the C locale: German menus, yet the point stays the separator.
-        QCOMPARE(window.decimalSeparator(), std::string("."));
+        QCOMPARE(window.DecimalSeparator(), std::string("."));
     }
 
     void everyBoxAndResultIsNamed_data() {
@@ -112,29 +112,29 @@ class DesktopTest : public QObject {
         QFETCH(int, box);
         QFETCH(QString, name);
         MainWindow window;
-        QCOMPARE(AccessibleName(window.box(box)), name);
-        QCOMPARE(QAccessible::queryAccessibleInterface(window.box(box))->role(),
+        QCOMPARE(AccessibleName(window.Box(box)), name);
+        QCOMPARE(QAccessible::queryAccessibleInterface(window.Box(box))->role(),
                  QAccessible::EditableText);
     }
 
     void theResultsAreNamedAndTheHeadingsReadTheirCaptions() {
         MainWindow window;
-        QCOMPARE(AccessibleName(window.label(app::kDistanceLabel)), QString("Entfernung"));
-        QCOMPARE(AccessibleName(window.label(app::kCourseLabel)), QString("Richtung"));
-        QCOMPARE(AccessibleName(window.label(16)), QString("Länge"));
+        QCOMPARE(AccessibleName(window.Label(form::kDistanceLabel)), QString("Entfernung"));
+        QCOMPARE(AccessibleName(window.Label(form::kCourseLabel)), QString("Richtung"));
+        QCOMPARE(AccessibleName(window.Label(16)), QString("Länge"));
     }
 
     void aScreenReaderReadsTheResultsFigures() {
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::keyClicks(window.box(4), "13");
-        QTest::keyClick(window.box(4), Qt::Key_Return);
-        for (int result : {app::kDistanceLabel, app::kCourseLabel}) {
+        QTest::keyClicks(window.Box(4), "13");
+        QTest::keyClick(window.Box(4), Qt::Key_Return);
+        for (int result : {form::kDistanceLabel, form::kCourseLabel}) {
             QAccessibleInterface* accessible =
-                QAccessible::queryAccessibleInterface(window.label(result));
-            QVERIFY(!window.label(result)->text().isEmpty());
-            QCOMPARE(accessible->text(QAccessible::Description), window.label(result)->text());
+                QAccessible::queryAccessibleInterface(window.Label(result));
+            QVERIFY(!window.Label(result)->text().isEmpty());
+            QCOMPARE(accessible->text(QAccessible::Description), window.Label(result)->text());
         }
     }
 
@@ -143,7 +143,7 @@ class DesktopTest : public QObject {
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QStringList heard;
-        for (int step = 0; step <= app::kBoxCount; ++step) {
+        for (int step = 0; step <= form::kBoxCount; ++step) {
             heard << AccessibleName(QApplication::focusWidget());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }

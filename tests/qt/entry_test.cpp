@@ -11,8 +11,8 @@
 #include "qt/edit_box.h"
 #include "qt/main_window.h"
 
-using app::qt::KeyAsciiOf;
-using app::qt::MainWindow;
+using qt::KeyAsciiOf;
+using qt::MainWindow;
 
 class EntryTest : public QObject {
     Q_OBJECT
@@ -66,58 +66,58 @@ class EntryTest : public QObject {
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::mouseClick(window.box(2), Qt::LeftButton);
-        QTest::keyClicks(window.box(2), "45");
-        QCOMPARE(window.label(17)->text(), QString());
-        QMenu* menu = window.box(2)->createStandardContextMenu();
+        QTest::mouseClick(window.Box(2), Qt::LeftButton);
+        QTest::keyClicks(window.Box(2), "45");
+        QCOMPARE(window.Label(17)->text(), QString());
+        QMenu* menu = window.Box(2)->createStandardContextMenu();
         QTimer::singleShot(0, menu, &QMenu::close);
-        menu->exec(window.box(2)->mapToGlobal(QPoint(2, 2)));
+        menu->exec(window.Box(2)->mapToGlobal(QPoint(2, 2)));
         delete menu;
         // No validation ran, and the box is not fresh: the next digit is appended.
-        QCOMPARE(window.label(17)->text(), QString());
-        QVERIFY(!window.form().FreshFocus(2));
-        QTest::keyClick(window.box(2), Qt::Key_Backspace);
-        QCOMPARE(window.box(2)->text(), QString("4"));
+        QCOMPARE(window.Label(17)->text(), QString());
+        QVERIFY(!window.Logic().FreshFocus(2));
+        QTest::keyClick(window.Box(2), Qt::Key_Backspace);
+        QCOMPARE(window.Box(2)->text(), QString("4"));
     }
 
     void switchingToAnotherProgramAndBackIsNoChangeOfFocus() {
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::mouseClick(window.box(2), Qt::LeftButton);
-        QTest::keyClicks(window.box(2), "95");
+        QTest::mouseClick(window.Box(2), Qt::LeftButton);
+        QTest::keyClicks(window.Box(2), "95");
         QWidget other;
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         // Leaving the window validates nothing.
-        QCOMPARE(window.box(2)->text(), QString("95"));
-        QCOMPARE(window.label(17)->text(), QString());
+        QCOMPARE(window.Box(2)->text(), QString("95"));
+        QCOMPARE(window.Label(17)->text(), QString());
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(QApplication::focusWidget(), window.box(2));
-        QVERIFY(!window.form().FreshFocus(2));
+        QCOMPARE(QApplication::focusWidget(), window.Box(2));
+        QVERIFY(!window.Logic().FreshFocus(2));
         // Leaving the box for real validates it once.
-        QTest::keyClick(window.box(2), Qt::Key_Tab);
-        QCOMPARE(window.box(2)->text(), QString("0"));
-        QCOMPARE(window.label(17)->text(), QString("0.00 Km"));
+        QTest::keyClick(window.Box(2), Qt::Key_Tab);
+        QCOMPARE(window.Box(2)->text(), QString("0"));
+        QCOMPARE(window.Label(17)->text(), QString("0.00 Km"));
     }
 
     void theFirstBoxIsFreshWhenTheWindowOpens() {
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QVERIFY(window.form().FreshFocus(4));
-        QTest::keyClick(window.box(4), Qt::Key_5);
-        QCOMPARE(window.box(4)->text(), QString("5"));
+        QVERIFY(window.Logic().FreshFocus(4));
+        QTest::keyClick(window.Box(4), Qt::Key_5);
+        QCOMPARE(window.Box(4)->text(), QString("5"));
     }
 
     void theProgramsWritesLeaveTheCaretAtTheStart() {
         MainWindow window;
-        window.box(3)->setText("12");
-        window.setBoxText(3, "0");
-        QCOMPARE(window.box(3)->cursorPosition(), 0);
-        QVERIFY(!window.box(3)->hasSelectedText());
+        window.Box(3)->setText("12");
+        window.SetBoxText(3, "0");
+        QCOMPARE(window.Box(3)->cursorPosition(), 0);
+        QVERIFY(!window.Box(3)->hasSelectedText());
     }
 
     void aLetterBoxIgnoresPastingByKeyAndUndo() {
@@ -125,18 +125,18 @@ class EntryTest : public QObject {
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QGuiApplication::clipboard()->setText("X");
-        QTest::mouseClick(window.box(13), Qt::LeftButton);
-        QTest::keyClick(window.box(13), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(window.box(13)->text(), QString("S"));
-        QTest::keyClick(window.box(13), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(window.box(13)->text(), QString("N"));
+        QTest::mouseClick(window.Box(13), Qt::LeftButton);
+        QTest::keyClick(window.Box(13), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(window.Box(13)->text(), QString("S"));
+        QTest::keyClick(window.Box(13), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window.Box(13)->text(), QString("N"));
     }
 
     void closingTheWindowRunsNoHandler() {
         auto* window = new MainWindow;
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        QTest::keyClicks(window->box(4), "99");
+        QTest::keyClicks(window->Box(4), "99");
         delete window;  // must not validate Text4 on a half-destroyed window
     }
 };

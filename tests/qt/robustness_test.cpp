@@ -6,7 +6,7 @@
 
 #include "qt/main_window.h"
 
-using app::qt::MainWindow;
+using qt::MainWindow;
 
 class RobustnessTest : public QObject {
     Q_OBJECT
@@ -35,22 +35,22 @@ class RobustnessTest : public QObject {
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         // Shift+Tab from the first box lands in the destination latitude's letter, "S".
-        QTest::keyClick(window.box(4), Qt::Key_Backtab, Qt::ShiftModifier);
-        QTest::keyClick(window.box(15), Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(window.box(15)->text(), QString("N"));
-        QTest::keyClick(window.box(15), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(window.box(15)->text(), QString("S"));
-        QCOMPARE(window.label(17)->text(), QString("0.00 Km"));
-        QCOMPARE(window.label(20)->text(), QString("egal"));
+        QTest::keyClick(window.Box(4), Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClick(window.Box(15), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(window.Box(15)->text(), QString("N"));
+        QTest::keyClick(window.Box(15), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(window.Box(15)->text(), QString("S"));
+        QCOMPARE(window.Label(17)->text(), QString("0.00 Km"));
+        QCOMPARE(window.Label(20)->text(), QString("egal"));
     }
 
     void ctrlShiftBackspaceInANumericBoxDeletesOneCharacter() {
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::keyClicks(window.box(4), "123");
-        QTest::keyClick(window.box(4), Qt::Key_Backspace, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(window.box(4)->text(), QString("12"));
+        QTest::keyClicks(window.Box(4), "123");
+        QTest::keyClick(window.Box(4), Qt::Key_Backspace, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(window.Box(4)->text(), QString("12"));
     }
 };
 

@@ -10,7 +10,7 @@
 #include "qt/main_window.h"
 #include "sessions/session.h"
 
-using app::qt::MainWindow;
+using qt::MainWindow;
 using sessions::Action;
 using sessions::Step;
 
@@ -44,7 +44,7 @@ QString Run(MainWindow& window, const Step& step, const QSignalSpy& beeps) {
     const QString text = QString::fromStdString(step.text);
     switch (step.action) {
         case Action::Click: {
-            QWidget* box = window.box(step.control);
+            QWidget* box = window.Box(step.control);
             QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
             break;
         }
@@ -69,13 +69,13 @@ QString Run(MainWindow& window, const Step& step, const QSignalSpy& beeps) {
             break;
         }
         case Action::ExpectText: {
-            const QString actual = step.control > 0 ? window.box(step.control)->text()
-                                                    : window.label(-step.control)->text();
+            const QString actual = step.control > 0 ? window.Box(step.control)->text()
+                                                    : window.Label(-step.control)->text();
             if (actual != text) return QString("found \"%1\"").arg(actual);
             break;
         }
         case Action::ExpectFocus:
-            if (Focused() != window.box(step.control))
+            if (Focused() != window.Box(step.control))
                 return QString("focus is in %1")
                     .arg(Focused() ? Focused()->objectName() : "nothing");
             break;

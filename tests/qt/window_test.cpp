@@ -7,7 +7,7 @@
 #include "form/layout.h"
 #include "qt/main_window.h"
 
-using app::qt::MainWindow;
+using qt::MainWindow;
 
 namespace {
 
@@ -26,7 +26,7 @@ BoxTexts Points(QString lat1, QString lat1Min, QString ns1, QString lon1, QStrin
 }
 
 void SetBoxes(MainWindow& window, const BoxTexts& texts) {
-    for (int n = 1; n <= app::kBoxCount; ++n) window.box(n)->writeText(texts[n - 1]);
+    for (int n = 1; n <= form::kBoxCount; ++n) window.Box(n)->WriteText(texts[n - 1]);
 }
 
 }  // namespace
@@ -44,10 +44,10 @@ class WindowTest : public QObject {
         QCOMPARE(window.objectName(), QString("Form1"));
         QCOMPARE(window.windowTitle(),
                  QString("berechnet Abstand geographischer Punkte auf dem Fernbogen"));
-        for (int n = 1; n <= app::kBoxCount; ++n) QCOMPARE(window.box(n)->text(), kDefaults[n - 1]);
-        QCOMPARE(window.label(17)->text(), QString());
-        QCOMPARE(window.label(20)->text(), QString());
-        QCOMPARE(QApplication::focusWidget(), window.box(4));
+        for (int n = 1; n <= form::kBoxCount; ++n) QCOMPARE(window.Box(n)->text(), kDefaults[n - 1]);
+        QCOMPARE(window.Label(17)->text(), QString());
+        QCOMPARE(window.Label(20)->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), window.Box(4));
     }
 
     void isAFixedWindowWithCloseBoxOnly() {
@@ -66,8 +66,8 @@ class WindowTest : public QObject {
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::keyClick(window.box(4), Qt::Key_Escape);
-        QTest::keyClick(window.box(14), Qt::Key_Return);
+        QTest::keyClick(window.Box(4), Qt::Key_Escape);
+        QTest::keyClick(window.Box(14), Qt::Key_Return);
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(window.isVisible());
     }
@@ -93,12 +93,12 @@ class WindowTest : public QObject {
         QFETCH(QRect, geometry);
         QFETCH(int, maxLength);
         MainWindow window;
-        QCOMPARE(window.box(box)->geometry(), geometry);
-        QCOMPARE(window.box(box)->maxLength(), maxLength);
-        QCOMPARE(window.box(box)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-        QCOMPARE(window.box(box)->palette().color(QPalette::Base), QColor(255, 224, 192));
-        QVERIFY(window.box(box)->font().bold());
-        QCOMPARE(window.box(box)->font().pointSizeF(), 12.0);
+        QCOMPARE(window.Box(box)->geometry(), geometry);
+        QCOMPARE(window.Box(box)->maxLength(), maxLength);
+        QCOMPARE(window.Box(box)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(window.Box(box)->palette().color(QPalette::Base), QColor(255, 224, 192));
+        QVERIFY(window.Box(box)->font().bold());
+        QCOMPARE(window.Box(box)->font().pointSizeF(), 12.0);
     }
 
     void labelsHaveTheirCaptionsAndStyles_data() {
@@ -131,7 +131,7 @@ class WindowTest : public QObject {
         QFETCH(QColor, colour);
         QFETCH(double, points);
         MainWindow window;
-        QLabel* l = window.label(label);
+        QLabel* l = window.Label(label);
         QCOMPARE(l->text(), caption);
         QCOMPARE(l->pos(), position);
         QCOMPARE(l->palette().color(QPalette::WindowText), colour);
@@ -142,14 +142,14 @@ class WindowTest : public QObject {
     void resultLabelsAreBorderedPeachFields() {
         MainWindow window;
         for (int n : {17, 20}) {
-            QLabel* l = window.label(n);
+            QLabel* l = window.Label(n);
             QCOMPARE(l->frameShape(), QFrame::Box);
             QCOMPARE(l->alignment(), Qt::AlignCenter);
             QCOMPARE(l->palette().color(QPalette::Window), QColor(255, 224, 192));
             QVERIFY(l->font().bold() && l->font().underline());
         }
-        QCOMPARE(window.label(17)->geometry(), QRect(72, 132, 129, 25));
-        QCOMPARE(window.label(20)->geometry(), QRect(328, 132, 169, 25));
+        QCOMPARE(window.Label(17)->geometry(), QRect(72, 132, 129, 25));
+        QCOMPARE(window.Label(20)->geometry(), QRect(328, 132, 169, 25));
     }
 
     void boxesAreDrawnAboveTheUnitSignsTheyOverlap() {
@@ -157,8 +157,8 @@ class WindowTest : public QObject {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // Text4 ends at x = 45, its degrees sign begins at x = 40.
-        QCOMPARE(window.childAt(42, 50), window.box(4));
-        QCOMPARE(window.childAt(42, 95), window.box(1));
+        QCOMPARE(window.childAt(42, 50), window.Box(4));
+        QCOMPARE(window.childAt(42, 95), window.Box(1));
     }
 
     void clickingALabelOrALineMovesNoFocus() {
@@ -168,8 +168,8 @@ class WindowTest : public QObject {
         QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(100, 145));  // the distance field
         QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(213, 60));   // the first upright line
         QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(240, 55));   // "Länge"
-        QCOMPARE(QApplication::focusWidget(), window.box(4));
-        QCOMPARE(window.label(17)->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), window.Box(4));
+        QCOMPARE(window.Label(17)->text(), QString());
         QVERIFY(window.findChild<QWidget*>("Line1") && window.findChild<QWidget*>("Line5"));
     }
 
@@ -248,9 +248,9 @@ class WindowTest : public QObject {
         MainWindow window;
         QSignalSpy beeps(&window, &MainWindow::beeped);
         SetBoxes(window, boxes);
-        window.form().Recalculate();
-        QCOMPARE(window.label(17)->text(), distance);
-        QCOMPARE(window.label(20)->text(), course);
+        window.Logic().Recalculate();
+        QCOMPARE(window.Label(17)->text(), distance);
+        QCOMPARE(window.Label(20)->text(), course);
         QCOMPARE(beeps.count(), 0);
     }
 
@@ -279,36 +279,36 @@ class WindowTest : public QObject {
         QFETCH(QList<int>, kept);
         MainWindow window;
         QSignalSpy beeps(&window, &MainWindow::beeped);
-        window.label(17)->setText("earlier distance");
-        window.label(20)->setText("earlier course");
+        window.Label(17)->setText("earlier distance");
+        window.Label(20)->setText("earlier course");
         SetBoxes(window, boxes);
-        window.form().Recalculate();
+        window.Logic().Recalculate();
         QCOMPARE(beeps.count(), 1);
-        for (int n : zeroed) QCOMPARE(window.box(n)->text(), QString("0"));
-        for (int n : kept) QCOMPARE(window.box(n)->text(), boxes[n - 1]);
-        QCOMPARE(window.label(17)->text(), QString("earlier distance"));
-        QCOMPARE(window.label(20)->text(), QString("earlier course"));
+        for (int n : zeroed) QCOMPARE(window.Box(n)->text(), QString("0"));
+        for (int n : kept) QCOMPARE(window.Box(n)->text(), boxes[n - 1]);
+        QCOMPARE(window.Label(17)->text(), QString("earlier distance"));
+        QCOMPARE(window.Label(20)->text(), QString("earlier course"));
     }
 
     void aGermanLocaleShowsADecimalComma() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         MainWindow window;
         SetBoxes(window, Points("52", "31", "N", "13", "24", "E", "48", "8", "N", "11", "35", "E"));
-        window.form().Recalculate();
-        QCOMPARE(window.label(17)->text(), QString("503,9 Km"));
-        QCOMPARE(window.label(20)->text(), QString("195,5 Grad"));
+        window.Logic().Recalculate();
+        QCOMPARE(window.Label(17)->text(), QString("503,9 Km"));
+        QCOMPARE(window.Label(20)->text(), QString("195,5 Grad"));
         SetBoxes(window, kDefaults);
-        window.form().Recalculate();
-        QCOMPARE(window.label(17)->text(), QString("0,00 Km"));
+        window.Logic().Recalculate();
+        QCOMPARE(window.Label(17)->text(), QString("0,00 Km"));
     }
 
     void clearResultsEmptiesBothLabels() {
         MainWindow window;
-        window.form().Recalculate();
-        QVERIFY(!window.label(17)->text().isEmpty());
-        window.form().ClearResults();
-        QCOMPARE(window.label(17)->text(), QString());
-        QCOMPARE(window.label(20)->text(), QString());
+        window.Logic().Recalculate();
+        QVERIFY(!window.Label(17)->text().isEmpty());
+        window.Logic().ClearResults();
+        QCOMPARE(window.Label(17)->text(), QString());
+        QCOMPARE(window.Label(20)->text(), QString());
     }
 };
 

@@ -7,8 +7,8 @@
 
 namespace win32_test {
 
-using app::win32::NumberFormat;
-using app::win32::ParseNumber;
+using win32::NumberFormat;
+using win32::ParseNumber;
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "win32/control_ids.h"
 #include "win32/utf16.h"
 
-using app::win32::BoxId;
-using app::win32::LabelId;
+using win32::BoxId;
+using win32::LabelId;
 
 namespace {
 
@@ -22,7 +22,7 @@ std::string TextOf(HWND window, int id) {
     // WM_GETTEXT, which Windows carries across processes (GetWindowText does not).
     wchar_t buffer[256]{};
     GetDlgItemTextW(window, id, buffer, 256);
-    return app::win32::ToUtf8(buffer);
+    return win32::ToUtf8(buffer);
 }
 
 std::string FocusOf(HWND window) {
@@ -38,7 +38,7 @@ std::string FocusOf(HWND window) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const HWND window = FindWindowW(app::win32::kWindowClass, nullptr);
+    const HWND window = FindWindowW(win32::kWindowClass, nullptr);
     if (!window) {
         std::fprintf(stderr, "no window of the class Fernbogen\n");
         return 1;

@@ -12,9 +12,9 @@ namespace win32_test {
 
 namespace {
 
-using app::win32::BoxId;
-using app::win32::LabelId;
-using app::win32::ToUtf16;
+using win32::BoxId;
+using win32::LabelId;
+using win32::ToUtf16;
 using sessions::Action;
 using sessions::Step;
 
@@ -39,7 +39,7 @@ std::string NameOf(HWND control) {
 std::string Run(TestWindow& window, const UserInput& user, const Step& step) {
     switch (step.action) {
         case Action::Click:
-            user.click(window.box(step.control));
+            user.click(window.Box(step.control));
             break;
         case Action::Tab:
             user.pressKey(VK_TAB);
@@ -68,7 +68,7 @@ std::string Run(TestWindow& window, const UserInput& user, const Step& step) {
             break;
         }
         case Action::ExpectFocus:
-            if (GetFocus() != window.box(step.control)) return "focus is in " + NameOf(GetFocus());
+            if (GetFocus() != window.Box(step.control)) return "focus is in " + NameOf(GetFocus());
             break;
         case Action::ExpectBeeps:
             if (window.beeps != step.count) return std::to_string(window.beeps) + " beeps";
@@ -80,8 +80,8 @@ std::string Run(TestWindow& window, const UserInput& user, const Step& step) {
 void Replay(Tally& tally, const sessions::Session& session) {
     const std::vector<Step> steps = sessions::Parse(session.script);
     TestWindow window;
-    window.show(SW_SHOWNORMAL);
-    const UserInput user(window.handle());
+    window.Show(SW_SHOWNORMAL);
+    const UserInput user(window.Handle());
     user.settle();
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const std::string problem = Run(window, user, steps[i]);

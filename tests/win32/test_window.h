@@ -11,23 +11,23 @@
 
 namespace win32_test {
 
-class TestWindow : public app::win32::MainWindow {
+class TestWindow : public win32::MainWindow {
   public:
     TestWindow() : MainWindow(GetModuleHandleW(nullptr)) {}
 
-    void beep() override {
-        MainWindow::beep();
+    void Beep() override {
+        MainWindow::Beep();
         ++beeps;
     }
 
-    HWND box(int n) const { return GetDlgItem(handle(), app::win32::BoxId(n)); }
-    HWND label(int n) const { return GetDlgItem(handle(), app::win32::LabelId(n)); }
+    HWND Box(int n) const { return GetDlgItem(Handle(), win32::BoxId(n)); }
+    HWND Label(int n) const { return GetDlgItem(Handle(), win32::LabelId(n)); }
 
     // A control's text, read back by its ID.
     std::string textOf(int id) const {
         wchar_t buffer[256]{};
-        GetDlgItemTextW(handle(), id, buffer, 256);
-        return app::win32::ToUtf8(buffer);
+        GetDlgItemTextW(Handle(), id, buffer, 256);
+        return win32::ToUtf8(buffer);
     }
 
     int beeps = 0;

@@ -51,7 +51,7 @@ void UserInput::pump() const {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         // A window closed by an earlier test posts the quit message of the program's loop.
         if (message.message == WM_QUIT) continue;
-        app::win32::RouteMessage(window_, message);
+        win32::RouteMessage(window_, message);
     }
 }
 

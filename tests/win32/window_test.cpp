@@ -14,12 +14,12 @@ namespace win32_test {
 
 namespace {
 
-using app::TwipsToPixels;
-using app::win32::BoxId;
-using app::win32::DpiOf;
-using app::win32::LabelId;
-using app::win32::ToUtf16;
-using app::win32::ToUtf8;
+using form::TwipsToPixels;
+using win32::BoxId;
+using win32::DpiOf;
+using win32::LabelId;
+using win32::ToUtf16;
+using win32::ToUtf8;
 
 std::string Text(HWND control) {
     wchar_t buffer[256]{};
@@ -64,14 +64,14 @@ LOGFONTW FontOf(HWND control) {
 }
 
 // What is wrong with a control's font against the layout's at dpi, or nothing.
-std::string FontProblem(HWND control, const app::FontSpec& spec, UINT dpi) {
+std::string FontProblem(HWND control, const form::FontStyle& style, UINT dpi) {
     const LOGFONTW font = FontOf(control);
-    const LONG height = -MulDiv(static_cast<int>(spec.points * 4), static_cast<int>(dpi), 288);
+    const LONG height = -MulDiv(static_cast<int>(style.points * 4), static_cast<int>(dpi), 288);
     if (font.lfHeight != height)
         return "font height " + std::to_string(font.lfHeight) + ", not " + std::to_string(height);
-    if ((font.lfWeight >= FW_BOLD) != spec.bold)
+    if ((font.lfWeight >= FW_BOLD) != style.bold)
         return "font weight " + std::to_string(font.lfWeight);
-    if ((font.lfUnderline != 0) != spec.underline) return "underline is not as specified";
+    if ((font.lfUnderline != 0) != style.underline) return "underline is not as specified";
     // What is drawn: a face that lacks the size (a bitmap face) must not stand in with a smaller
     // one. Outline faces may round the character height by a pixel.
     const HDC dc = GetDC(control);
@@ -90,10 +90,10 @@ std::string FontProblem(HWND control, const app::FontSpec& spec, UINT dpi) {
 
 void CheckFrame(Tally& tally) {
     TestWindow window;
-    const HWND w = window.handle();
+    const HWND w = window.Handle();
     tally.record("the window is found by its class Fernbogen",
-                 FindWindowW(app::win32::kWindowClass, nullptr) == w ? "" : "not found");
-    tally.record("the caption", Text(w) == app::texts::kWindowCaption ? "" : Text(w));
+                 FindWindowW(win32::kWindowClass, nullptr) == w ? "" : "not found");
+    tally.record("the caption", Text(w) == form::texts::kWindowCaption ? "" : Text(w));
 
     const LONG style = GetWindowLongW(w, GWL_STYLE);
     const bool fixed = (style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) &&
@@ -104,20 +104,20 @@ void CheckFrame(Tally& tally) {
     const UINT dpi = DpiOf(w);
     RECT client;
     GetClientRect(w, &client);
-    const RECT expected = Rect(0, 0, app::kClientWidth, app::kClientHeight, dpi);
+    const RECT expected = Rect(0, 0, form::kClientWidth, form::kClientHeight, dpi);
     tally.record("the client area is 7545 by 2625 twips",
                  client == expected ? "" : "client area " + Show(client));
 }
 
 void CheckBoxes(Tally& tally) {
     TestWindow window;
-    const UINT dpi = DpiOf(window.handle());
-    for (const app::BoxSpec& spec : app::kBoxesInTabOrder) {
-        const HWND box = window.box(spec.box);
-        const std::string name = "Text" + std::to_string(spec.box) +
+    const UINT dpi = DpiOf(window.Handle());
+    for (const form::BoxLayout& layout : form::kBoxesInTabOrder) {
+        const HWND box = window.Box(layout.box);
+        const std::string name = "Text" + std::to_string(layout.box) +
                                  " is a centred edit box with its place, limit and font";
         if (!box || ClassOf(box) != "Edit") {
-            tally.record(name, "no edit box with ID " + std::to_string(BoxId(spec.box)));
+            tally.record(name, "no edit box with ID " + std::to_string(BoxId(layout.box)));
             continue;
         }
         std::string problem;
@@ -126,36 +126,36 @@ void CheckBoxes(Tally& tally) {
         const auto limit = static_cast<int>(SendMessageW(box, EM_GETLIMITTEXT, 0, 0));
         if (!(style & ES_CENTER) || !(style & WS_TABSTOP))
             problem = "not centred or no tab stop";
-        else if (place != Rect(spec.left, spec.top, spec.width, app::kBoxHeight, dpi))
+        else if (place != Rect(layout.left, layout.top, layout.width, form::kBoxHeight, dpi))
             problem = "placed at " + Show(place);
-        else if (limit != spec.maxLength)
+        else if (limit != layout.maxLength)
             problem = "limit " + std::to_string(limit);
-        else if (Text(box) != spec.initialText)
+        else if (Text(box) != layout.initialText)
             problem = "text " + Text(box);
         else
-            problem = FontProblem(box, app::kBoxFont, dpi);
+            problem = FontProblem(box, form::kBoxFont, dpi);
         tally.record(name, problem);
     }
 }
 
 void CheckLabels(Tally& tally) {
     TestWindow window;
-    const UINT dpi = DpiOf(window.handle());
-    for (const app::LabelSpec& spec : app::kLabels) {
-        const HWND label = window.label(spec.label);
+    const UINT dpi = DpiOf(window.Handle());
+    for (const form::LabelLayout& layout : form::kLabels) {
+        const HWND label = window.Label(layout.label);
         const std::string name =
-            "Label" + std::to_string(spec.label) + " has its caption, style, place and font";
+            "Label" + std::to_string(layout.label) + " has its caption, style, place and font";
         if (!label || ClassOf(label) != "Static") {
-            tally.record(name, "no label with ID " + std::to_string(LabelId(spec.label)));
+            tally.record(name, "no label with ID " + std::to_string(LabelId(layout.label)));
             continue;
         }
-        const app::LabelStyleSpec& style = app::StyleOf(spec.style);
+        const form::LabelStyle& style = form::StyleOf(layout.kind);
         const LONG windowStyle = GetWindowLongW(label, GWL_STYLE);
         const bool centred = (windowStyle & SS_TYPEMASK) == SS_CENTER;
         const RECT place = PlaceOf(label);
-        const RECT expected = Rect(spec.left, spec.top, spec.width, spec.height, dpi);
+        const RECT expected = Rect(layout.left, layout.top, layout.width, layout.height, dpi);
         std::string problem;
-        if (Text(label) != spec.caption)
+        if (Text(label) != layout.caption)
             problem = "caption \"" + Text(label) + "\"";
         else if (centred != style.centred || ((windowStyle & WS_BORDER) != 0) != style.border)
             problem = "alignment or border not as specified";
@@ -181,8 +181,8 @@ unsigned PixelAt(HWND window, int twipsX, int twipsY) {
 
 void CheckColours(Tally& tally) {
     TestWindow window;
-    window.show(SW_SHOWNORMAL);
-    const UserInput user(window.handle());
+    window.Show(SW_SHOWNORMAL);
+    const UserInput user(window.Handle());
     user.settle();
     struct Spot {
         const char* name;
@@ -190,14 +190,14 @@ void CheckColours(Tally& tally) {
         unsigned colour;
     };
     const Spot spots[] = {
-        {"the background is grey", 45, 2580, app::colour::kWindow},
-        {"the line between the rows is dark blue", 1500, 1095, app::colour::kLine},
-        {"the upright line is dark blue", 3180, 900, app::colour::kLine},
-        {"an edit box is peach", 120, 780, app::colour::kBox},
-        {"the distance label is peach", 1140, 2160, app::colour::kBox},
+        {"the background is grey", 45, 2580, form::colour::kWindow},
+        {"the line between the rows is dark blue", 1500, 1095, form::colour::kLine},
+        {"the upright line is dark blue", 3180, 900, form::colour::kLine},
+        {"an edit box is peach", 120, 780, form::colour::kBox},
+        {"the distance label is peach", 1140, 2160, form::colour::kBox},
     };
     for (const Spot& spot : spots) {
-        const unsigned found = PixelAt(window.handle(), spot.x, spot.y);
+        const unsigned found = PixelAt(window.Handle(), spot.x, spot.y);
         tally.record(std::string("drawn: ") + spot.name,
                      found == spot.colour ? "" : "colour " + std::to_string(found));
     }
@@ -205,15 +205,15 @@ void CheckColours(Tally& tally) {
 
 void CheckKeysKeepTheWindowOpen(Tally& tally) {
     TestWindow window;
-    window.show(SW_SHOWNORMAL);
-    const UserInput user(window.handle());
+    window.Show(SW_SHOWNORMAL);
+    const UserInput user(window.Handle());
     user.settle();
     user.pressKey(VK_ESCAPE);
-    user.click(window.box(14));
+    user.click(window.Box(14));
     user.pressKey(VK_RETURN);
     user.pressKey(VK_ESCAPE);
     tally.record("Enter and Escape leave the window open",
-                 IsWindowVisible(window.handle()) ? "" : "the window is gone");
+                 IsWindowVisible(window.Handle()) ? "" : "the window is gone");
 }
 
 // A top-level window of its own, active while it lives: another program for the window.
@@ -235,19 +235,19 @@ class OtherWindow {
 void CheckFocusAcrossWindows(Tally& tally) {
     {
         TestWindow window;
-        window.show(SW_SHOWNORMAL);
-        const UserInput user(window.handle());
+        window.Show(SW_SHOWNORMAL);
+        const UserInput user(window.Handle());
         user.settle();
-        user.click(window.box(2));
+        user.click(window.Box(2));
         user.type(L"5");
         {
             const OtherWindow other;
             user.settle();
         }
-        SetActiveWindow(window.handle());
+        SetActiveWindow(window.Handle());
         user.settle();
         std::string problem;
-        if (GetFocus() != window.box(2)) problem = "the focus did not come back to Text2";
+        if (GetFocus() != window.Box(2)) problem = "the focus did not come back to Text2";
         user.type(L"7");
         if (problem.empty() && window.textOf(BoxId(2)) != "57")
             problem = "Text2 holds \"" + window.textOf(BoxId(2)) + "\"";
@@ -257,19 +257,19 @@ void CheckFocusAcrossWindows(Tally& tally) {
     }
     {
         TestWindow window;
-        window.show(SW_SHOWNORMAL);
-        const UserInput user(window.handle());
+        window.Show(SW_SHOWNORMAL);
+        const UserInput user(window.Handle());
         user.settle();
-        user.click(window.box(2));
+        user.click(window.Box(2));
         user.type(L"30");
         {
             const OtherWindow other;
             user.settle();
-            user.click(window.box(5));
+            user.click(window.Box(5));
         }
         user.settle();
         std::string problem;
-        if (GetFocus() != window.box(5))
+        if (GetFocus() != window.Box(5))
             problem = "the focus is not in Text5";
         else if (window.textOf(LabelId(17)) != "55.57 Km")
             problem = "distance \"" + window.textOf(LabelId(17)) + "\" after the click";
@@ -282,23 +282,23 @@ void CheckFocusAcrossWindows(Tally& tally) {
 
 void CheckDpiChange(Tally& tally) {
     TestWindow window;
-    window.show(SW_SHOWNORMAL);
-    const UserInput user(window.handle());
+    window.Show(SW_SHOWNORMAL);
+    const UserInput user(window.Handle());
     user.settle();
     constexpr UINT dpi = 144;
     RECT suggested;
-    GetWindowRect(window.handle(), &suggested);
-    SendMessageW(window.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+    GetWindowRect(window.Handle(), &suggested);
+    SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                  reinterpret_cast<LPARAM>(&suggested));
     RECT client;
-    GetClientRect(window.handle(), &client);
+    GetClientRect(window.Handle(), &client);
     std::string problem;
-    if (client != Rect(0, 0, app::kClientWidth, app::kClientHeight, dpi))
+    if (client != Rect(0, 0, form::kClientWidth, form::kClientHeight, dpi))
         problem = "client area " + Show(client);
-    else if (PlaceOf(window.box(4)) != Rect(60, 600, 615, app::kBoxHeight, dpi))
-        problem = "Text4 at " + Show(PlaceOf(window.box(4)));
+    else if (PlaceOf(window.Box(4)) != Rect(60, 600, 615, form::kBoxHeight, dpi))
+        problem = "Text4 at " + Show(PlaceOf(window.Box(4)));
     else
-        problem = FontProblem(window.box(4), app::kBoxFont, dpi);
+        problem = FontProblem(window.Box(4), form::kBoxFont, dpi);
     tally.record("on a monitor of 144 dpi the window grows by half", problem);
 }
 
