@@ -25,6 +25,10 @@ class Controls {
     // The platform's default beep.
     virtual void Beep() = 0;
 
+    // Tells assistive technology a sentence for the user to hear now, such as the new results; a
+    // window without a screen reader attached does nothing with it.
+    virtual void Announce(std::string_view message) = 0;
+
     // The user's locale's numeric test and conversion in one: the value of the text, or nothing
     // when the locale does not read it as a number or the number is not finite.
     virtual std::optional<double> ToNumber(std::string_view text) const = 0;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "form/accessible_text.h"
 #include "form/key_codes.h"
 #include "form/number_pattern.h"
 #include "form/texts.h"
@@ -19,7 +20,8 @@ bool IsDigit(int keyAscii) {
 }
 
 // The distance pattern by the order of magnitude m = log10(km): under 10 km three decimals, down
-// to none from 1000 km, so that every distance of a kilometre or more shows four significant digits.
+// to none from 1000 km, so that every distance of a kilometre or more shows four significant
+// digits.
 const char* DistancePattern(double m) {
     if (m < 1) return texts::kDistanceUnder10;
     if (m < 2) return texts::kDistanceUnder100;
@@ -86,8 +88,11 @@ void Form::Recalculate() {
     const std::optional<Coordinates> c = ReadCoordinates();
     if (!c) return;
     const double d = geo::CentralAngle(c->lat1, c->lon1, c->lat2, c->lon2);
-    controls_.SetLabelCaption(kDistanceLabel, DistanceCaption(geo::DistanceKm(d)));
-    controls_.SetLabelCaption(kCourseLabel, CourseCaption(*c, d));
+    const std::string distance = DistanceCaption(geo::DistanceKm(d));
+    const std::string course = CourseCaption(*c, d);
+    controls_.SetLabelCaption(kDistanceLabel, distance);
+    controls_.SetLabelCaption(kCourseLabel, course);
+    controls_.Announce(ResultsAnnouncement(distance, course));
 }
 
 std::optional<Form::Coordinates> Form::ReadCoordinates() {
@@ -105,6 +110,8 @@ std::optional<Form::Coordinates> Form::ReadCoordinates() {
             WriteBox(group.minutes, texts::kZero);
             WriteBox(group.seconds, texts::kZero);
             controls_.Beep();
+            // The beep alone says nothing to someone who does not see the boxes change.
+            controls_.Announce(OutOfRangeAnnouncement(group));
             return std::nullopt;
         }
         if (controls_.BoxText(group.letter) == group.negativeLetter) value = value * -1;

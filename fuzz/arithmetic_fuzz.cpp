@@ -36,6 +36,7 @@ class Boxes : public form::Controls {
     void SetBoxText(int box, std::string_view text) override { texts_[box] = text; }
     void SetLabelCaption(int label, std::string_view caption) override { labels_[label] = caption; }
     void Beep() override { ++beeps_; }
+    void Announce(std::string_view) override {}
     std::optional<double> ToNumber(std::string_view text) const override {
         double value = 0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

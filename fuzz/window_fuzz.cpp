@@ -28,10 +28,10 @@
 #include <string>
 #include <vector>
 
+#include "expected_results.h"
 #include "form/key_codes.h"
 #include "qt/edit_box.h"
 #include "qt/main_window.h"
-#include "expected_results.h"
 
 namespace {
 
@@ -155,7 +155,7 @@ QString Utf8(const std::string& s) {
 class Session {
   public:
     explicit Session(FuzzedDataProvider& input) : input_(input) {
-        QObject::connect(&window_, &MainWindow::beeped, [this] { ++beeps_; });
+        QObject::connect(&window_, &MainWindow::Beeped, [this] { ++beeps_; });
         window_.show();
         QApplication::setActiveWindow(&window_);
         if (!QTest::qWaitForWindowActive(&window_)) Fail("the window did not become active");
@@ -369,7 +369,7 @@ class Session {
                 for (const int box : group) zero = zero && texts[box - 1] == "0";
                 if (zero) return;
             }
-            Fail("the guard beeped, yet no coordinate reads 0");
+            Fail("the guard Beeped, yet no coordinate reads 0");
         }
         fuzz::BoxValues values;
         for (int i = 0; i < kNumeric; ++i) values.numbers[i] = Convert(texts[i]).value_or(0);

@@ -12,7 +12,7 @@
 #include <future>
 #include <vector>
 
-#include "form/accessible_name.h"
+#include "form/accessible_text.h"
 #include "form/texts.h"
 #include "qt/colour.h"
 #include "qt/line.h"
@@ -165,8 +165,10 @@ void MainWindow::SetLabelCaption(int label, std::string_view caption) {
 
 void MainWindow::Beep() {
     QApplication::beep();
-    emit beeped();
+    emit Beeped();
 }
+
+void MainWindow::Announce(std::string_view) {}
 
 std::optional<double> MainWindow::ToNumber(std::string_view text) const {
     bool ok = false;

@@ -31,12 +31,13 @@ class MainWindow : public QWidget, public form::Controls, private BoxEvents {
     void SetBoxText(int box, std::string_view text) override;
     void SetLabelCaption(int label, std::string_view caption) override;
     void Beep() override;
+    void Announce(std::string_view message) override;
     std::optional<double> ToNumber(std::string_view text) const override;
     std::string DecimalSeparator() const override;
 
   signals:
     // Sounded by the coordinate guard.
-    void beeped();
+    void Beeped();
 
   private:
     // BoxEvents

@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <vector>
 
+#include "form/accessible_text.h"
 #include "form/form.h"
 
 namespace {
@@ -14,11 +16,13 @@ class PlainControls : public form::Controls {
   public:
     std::map<int, std::string> boxes, labels;
     int beeps = 0;
+    std::vector<std::string> announcements;
 
     std::string BoxText(int box) const override { return boxes.at(box); }
     void SetBoxText(int box, std::string_view text) override { boxes[box] = text; }
     void SetLabelCaption(int label, std::string_view caption) override { labels[label] = caption; }
     void Beep() override { ++beeps; }
+    void Announce(std::string_view message) override { announcements.emplace_back(message); }
     std::optional<double> ToNumber(std::string_view text) const override {
         const std::string s(text);
         char* end = nullptr;
@@ -69,6 +73,56 @@ TEST(Form, NotificationsForBoxesThatDoNotExistAreIgnored) {
     }
     EXPECT_EQ(key, '5');
     EXPECT_TRUE(controls.labels.empty());
+}
+
+// What a screen reader hears after each recalculation, with the labels' figures in it.
+TEST(Form, EveryRecalculationAnnouncesBothResultsOrTheResetCoordinate) {
+    struct Row {
+        const char* name;
+        std::map<int, std::string> boxes;
+        const char* heard;
+    };
+    const Row rows[] = {
+        {"Berlin to Munich",
+         {{1, "52"},
+          {2, "31"},
+          {4, "13"},
+          {5, "24"},
+          {7, "48"},
+          {8, "8"},
+          {10, "11"},
+          {11, "35"},
+          {14, "E"},
+          {15, "N"}},
+         "Entfernung 503.9 Km, Richtung 195.5 Grad"},
+        {"from the north pole to the equator the meridian is spoken in words",
+         {{1, "90"}, {10, "13"}, {11, "24"}, {15, "N"}},
+         "Entfernung 10002 km, Richtung 13.4ter Längengrad Ost"},
+        {"start and destination in one place", {}, "Entfernung 0.00 Km, Richtung egal"},
+        {"a destination latitude past 90 degrees is reset",
+         {{7, "90"}, {8, "30"}},
+         "nach Breite außerhalb des Bereichs, auf 0 gesetzt"},
+    };
+    for (const Row& row : rows) {
+        PlainControls controls = Defaults();
+        for (const auto& [box, text] : row.boxes) controls.boxes[box] = text;
+        form::Form form(controls);
+        form.Recalculate();
+        EXPECT_EQ(controls.announcements, std::vector<std::string>{row.heard}) << row.name;
+    }
+}
+
+TEST(AccessibleText, EachBoxSaysWhatItTakes) {
+    const std::pair<int, const char*> rows[] = {
+        {1, "0 bis 90"},
+        {4, "0 bis 180"},
+        {5, "0 bis 59"},
+        {12, "0 bis 59"},
+        {13, "N oder S, jede Taste wechselt"},
+        {16, "E oder W, jede Taste wechselt"},
+    };
+    for (const auto& [box, description] : rows)
+        EXPECT_EQ(form::AccessibleDescriptionOfBox(box), description) << "Text" << box;
 }
 
 }  // namespace

@@ -274,6 +274,8 @@ void MainWindow::Beep() {
     MessageBeep(MB_OK);
 }
 
+void MainWindow::Announce(std::string_view) {}
+
 std::optional<double> MainWindow::ToNumber(std::string_view text) const {
     return ParseNumber(text, numberFormat_);
 }

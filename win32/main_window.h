@@ -37,6 +37,7 @@ class MainWindow : public form::Controls, private BoxEvents {
     void SetBoxText(int box, std::string_view text) override;
     void SetLabelCaption(int label, std::string_view caption) override;
     void Beep() override;
+    void Announce(std::string_view message) override;
     std::optional<double> ToNumber(std::string_view text) const override;
     std::string DecimalSeparator() const override;
 
@@ -67,7 +68,7 @@ class MainWindow : public form::Controls, private BoxEvents {
     GdiObject<HFONT> boxFont_;
     std::array<GdiObject<HFONT>, 3> labelFonts_;  // by form::LabelKind
     std::vector<std::pair<unsigned, GdiObject<HBRUSH>>> brushes_;
-    // The box whose focus-gained notification went out last without a focus-lost one yet.
+    // Turns the boxes' focus messages into the form's focus notifications.
     form::FocusTracker focus_{form_};
     // The box that gets the focus back when the window is activated.
     HWND focusToRestore_ = nullptr;

@@ -102,7 +102,7 @@ class SessionTest : public QObject {
         QFETCH(const sessions::Session*, session);
         const std::vector<Step> steps = sessions::Parse(session->script);
         MainWindow window;
-        QSignalSpy beeps(&window, &MainWindow::beeped);
+        QSignalSpy beeps(&window, &MainWindow::Beeped);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         for (std::size_t i = 0; i < steps.size(); ++i) {

@@ -246,7 +246,7 @@ class WindowTest : public QObject {
         QFETCH(QString, distance);
         QFETCH(QString, course);
         MainWindow window;
-        QSignalSpy beeps(&window, &MainWindow::beeped);
+        QSignalSpy beeps(&window, &MainWindow::Beeped);
         SetBoxes(window, boxes);
         window.Logic().Recalculate();
         QCOMPARE(window.Label(17)->text(), distance);
@@ -278,7 +278,7 @@ class WindowTest : public QObject {
         QFETCH(QList<int>, zeroed);
         QFETCH(QList<int>, kept);
         MainWindow window;
-        QSignalSpy beeps(&window, &MainWindow::beeped);
+        QSignalSpy beeps(&window, &MainWindow::Beeped);
         window.Label(17)->setText("earlier distance");
         window.Label(20)->setText("earlier course");
         SetBoxes(window, boxes);

@@ -63,7 +63,7 @@ std::string Run(TestWindow& window, const UserInput& user, const Step& step) {
             break;
         case Action::ExpectText: {
             const int id = step.control > 0 ? BoxId(step.control) : LabelId(-step.control);
-            const std::string actual = window.textOf(id);
+            const std::string actual = window.TextOf(id);
             if (actual != step.text) return "found \"" + actual + "\"";
             break;
         }

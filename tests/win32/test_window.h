@@ -24,7 +24,7 @@ class TestWindow : public win32::MainWindow {
     HWND Label(int n) const { return GetDlgItem(Handle(), win32::LabelId(n)); }
 
     // A control's text, read back by its ID.
-    std::string textOf(int id) const {
+    std::string TextOf(int id) const {
         wchar_t buffer[256]{};
         GetDlgItemTextW(Handle(), id, buffer, 256);
         return win32::ToUtf8(buffer);

@@ -249,9 +249,9 @@ void CheckFocusAcrossWindows(Tally& tally) {
         std::string problem;
         if (GetFocus() != window.Box(2)) problem = "the focus did not come back to Text2";
         user.type(L"7");
-        if (problem.empty() && window.textOf(BoxId(2)) != "57")
-            problem = "Text2 holds \"" + window.textOf(BoxId(2)) + "\"";
-        if (problem.empty() && !window.textOf(LabelId(17)).empty())
+        if (problem.empty() && window.TextOf(BoxId(2)) != "57")
+            problem = "Text2 holds \"" + window.TextOf(BoxId(2)) + "\"";
+        if (problem.empty() && !window.TextOf(LabelId(17)).empty())
             problem = "the box was validated";
         tally.record("switching to another window and back goes on with the entry", problem);
     }
@@ -271,10 +271,10 @@ void CheckFocusAcrossWindows(Tally& tally) {
         std::string problem;
         if (GetFocus() != window.Box(5))
             problem = "the focus is not in Text5";
-        else if (window.textOf(LabelId(17)) != "55.57 Km")
-            problem = "distance \"" + window.textOf(LabelId(17)) + "\" after the click";
+        else if (window.TextOf(LabelId(17)) != "55.57 Km")
+            problem = "distance \"" + window.TextOf(LabelId(17)) + "\" after the click";
         user.type(L"1");
-        if (problem.empty() && window.textOf(BoxId(5)) != "1") problem = "Text5 was not fresh";
+        if (problem.empty() && window.TextOf(BoxId(5)) != "1") problem = "Text5 was not fresh";
         tally.record("coming back with a click into another box validates the old one first",
                      problem);
     }
