@@ -25,18 +25,20 @@ for size in 16 32 48 64 128 256; do
     [ "$(identify -format '%wx%h' "$icons/fernbogen-$size.png")" = "${size}x$size" ] ||
         fail "fernbogen-$size.png is not $size by $size"
 done
-for size in 16 32; do
+for size in 16 20 24 32; do
     colours=$(identify -format '%k' "$icons/fernbogen-$size.png")
     [ "$colours" -le 16 ] || fail "fernbogen-$size.png has $colours colours, more than 16"
 done
-# The .ico holds the PNGs' pixels: 16 and 32 in 16 colours (4 bits), 48 in full colour.
+# The .ico holds the PNGs' pixels: up to 32 in 16 colours (4 bits), from 40 in full colour.
 listing=$(icotool -l "$icons/fernbogen.ico")
-for entry in "--width=16 --height=16 --bit-depth=4" "--width=32 --height=32 --bit-depth=4" \
-             "--width=48 --height=48 --bit-depth=32"; do
+for entry in "--width=16 --height=16 --bit-depth=4" "--width=20 --height=20 --bit-depth=4" \
+             "--width=24 --height=24 --bit-depth=4" "--width=32 --height=32 --bit-depth=4" \
+             "--width=40 --height=40 --bit-depth=32" "--width=48 --height=48 --bit-depth=32" \
+             "--width=64 --height=64 --bit-depth=32"; do
     grep -q -- "$entry" <<<"$listing" || fail "fernbogen.ico lacks $entry: $listing"
 done
 icotool -x -o "$work" "$icons/fernbogen.ico"
-for size in 16 32 48; do
+for size in 16 20 24 32 40 48 64; do
     extracted=$(ls "$work"/fernbogen_*_"${size}x${size}x"*.png)
     differing=$(compare -metric AE "$extracted" "$icons/fernbogen-$size.png" null: 2>&1 || true)
     [ "$differing" = 0 ] || fail "the .ico's $size pixel image differs from fernbogen-$size.png in $differing pixels"
