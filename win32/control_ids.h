@@ -13,4 +13,7 @@ inline constexpr int LabelId(int label) {
     return 200 + label;
 }
 
+// The line that screen readers read out, unseen: the last announcement (win32/live_region.h).
+inline constexpr int kAnnouncementId = 300;
+
 }  // namespace win32

@@ -1,7 +1,9 @@
 #include "win32/main_window.h"
 
+#include "form/accessible_text.h"
 #include "form/texts.h"
 #include "res/resource_ids.h"
+#include "win32/accessible_control.h"
 #include "win32/control_ids.h"
 #include "win32/dpi.h"
 #include "win32/font.h"
@@ -38,6 +40,13 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     RegisterClassExW(&windowClass);
 }
 
+std::wstring WindowText(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 std::size_t KindIndex(form::LabelKind kind) {
     return static_cast<std::size_t>(kind);
 }
@@ -68,6 +77,8 @@ void MainWindow::CreateControls(HINSTANCE instance) {
             0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(BoxId(layout.box))),
             instance, nullptr);
         SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(layout.maxLength), 0);
+        SetAccessibleText(control, ToUtf16(form::AccessibleNameOfBox(layout.box)),
+                          ToUtf16(form::AccessibleDescriptionOfBox(layout.box)));
         auto box = std::make_unique<EditBox>(control, layout.box, static_cast<BoxEvents&>(*this));
         box->WriteText(ToUtf16(layout.initialText));
         boxes_[layout.box - 1] = std::move(box);
@@ -83,7 +94,13 @@ void MainWindow::CreateControls(HINSTANCE instance) {
             0, L"STATIC", ToUtf16(layout.caption).c_str(), labelStyle, 0, 0, 0, 0, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(LabelId(layout.label))), instance,
             nullptr);
+        // A result label reads as its figures, and says which result they are.
+        if (const std::string name = form::AccessibleNameOfLabel(layout.label); !name.empty())
+            SetAccessibleText(labels_[layout.label - 1], L"", ToUtf16(name));
     }
+
+    // Last, below every label.
+    announcements_ = std::make_unique<LiveRegion>(window_, kAnnouncementId, instance);
 }
 
 void MainWindow::ApplyDpi(UINT dpi) {
@@ -267,14 +284,23 @@ void MainWindow::SetBoxText(int box, std::string_view text) {
 }
 
 void MainWindow::SetLabelCaption(int label, std::string_view caption) {
-    SetWindowTextW(labels_[label - 1], ToUtf16(caption).c_str());
+    const HWND control = labels_[label - 1];
+    const std::wstring text = ToUtf16(caption);
+    if (text == WindowText(control)) return;
+    SetWindowTextW(control, text.c_str());
+    // The label's accessible name is its caption; Windows itself tells only its window object.
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+    // The results went, and what was said of them must not be read later.
+    if (text.empty()) announcements_->Clear();
 }
 
 void MainWindow::Beep() {
     MessageBeep(MB_OK);
 }
 
-void MainWindow::Announce(std::string_view) {}
+void MainWindow::Announce(std::string_view message) {
+    announcements_->Say(ToUtf16(message));
+}
 
 std::optional<double> MainWindow::ToNumber(std::string_view text) const {
     return ParseNumber(text, numberFormat_);

@@ -13,8 +13,10 @@
 #include "form/focus_tracker.h"
 #include "form/form.h"
 #include "form/layout.h"
+#include "win32/com_apartment.h"
 #include "win32/edit_box.h"
 #include "win32/gdi_object.h"
+#include "win32/live_region.h"
 #include "win32/locale_number.h"
 
 namespace win32 {
@@ -59,12 +61,15 @@ class MainWindow : public form::Controls, private BoxEvents {
     void FocusIn(int box) override;
     void FocusOut(int box, HWND next) override;
 
+    // First, so that it is last to go: the controls' accessible objects are served through it.
+    ComApartment com_;
     HWND window_ = nullptr;
     form::Form form_;
     NumberFormat numberFormat_;
     UINT dpi_ = 0;
     std::array<std::unique_ptr<EditBox>, form::kBoxCount> boxes_;
     std::array<HWND, form::kLabelCount> labels_{};
+    std::unique_ptr<LiveRegion> announcements_;
     GdiObject<HFONT> boxFont_;
     std::array<GdiObject<HFONT>, 3> labelFonts_;  // by form::LabelKind
     std::vector<std::pair<unsigned, GdiObject<HBRUSH>>> brushes_;
