@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The Windows program: cross-compiles fernbogen.exe with MinGW-w64, checks that it is one small
 # file that needs only the system's DLLs, then runs it under Wine on a private virtual display:
-# the Win32 window's tests through real window messages, the program itself driven by real key
-# presses and clicks (xdotool) with its texts read back by control ID and a screenshot, and its
-# start-up time beside a minimal Win32 window's.
+# the Win32 window's tests through real window messages, the icon images Windows takes from the
+# program file, the program itself driven by real key presses and clicks (xdotool) with its texts
+# read back by control ID and a screenshot, what a screen reader reads and hears of it (MSAA and
+# WinEvents from another process), and its start-up time beside a minimal Win32 window's.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=$PWD/build/windows
@@ -26,6 +27,8 @@ if [ "${1:-}" != --on-display ]; then
     for dll in $dlls; do
         case $dll in
             kernel32.dll | user32.dll | gdi32.dll | msvcrt.dll) ;;
+            # Accessibility (MSAA, COM), part of every Windows since 98.
+            oleacc.dll | ole32.dll | oleaut32.dll) ;;
             *)
                 echo "FAILED: fernbogen.exe needs $dll, which Windows does not bring"
                 exit 1
@@ -82,24 +85,61 @@ else
     record "the window's tests" "they ended without their tally"
 fi
 
-# (b) The program itself.
+# (b) The icon in the title bar and on the desktop at 100, 125, 150 and 200 %: Windows finds an
+# image drawn for each size instead of scaling another.
+icons=$(wine "$tests/read_icons.exe" "$(winepath -w "$exe")" 16 20 24 32 40 48 64 2>&1 | tr -d '\r')
+missing=""
+for want in "16: 16x16, 4 bits" "20: 20x20, 4 bits" "24: 24x24, 4 bits" "32: 32x32, 4 bits" \
+            "40: 40x40, 32 bits" "48: 48x48, 32 bits" "64: 64x64, 32 bits"; do
+    grep -qxF -- "$want" <<<"$icons" || missing+=" [$want]"
+done
+record "Windows takes an icon image drawn for each size from 16 to 64 pixels" \
+    "${missing:+missing:$missing; found: $(tr '\n' ' ' <<<"$icons")}"
+
+# (c) The program itself.
 read_window() {
     wine "$tests/read_window.exe" "$@" >"$build/read_window.txt" 2>/dev/null || true
     tr -d '\r' <"$build/read_window.txt"
 }
 
-# Waits until the program's controls read as expected ("Label17=503.9 Km" ...); Wine applies
-# the X server's key presses a moment after xdotool sends them. Prints what differs.
-wait_for_texts() {
-    local texts missing
+# Wine's standard object for a static control has the role client where Windows' has static
+# text: the labels' lines are compared without it.
+without_label_roles() {
+    sed -E 's/^((child|name|live) )?((Label[0-9]+|announcement) .*), role (client|static text)$/\1\3/'
+}
+
+# What a screen reader reads of the window now: a line for the window and each control
+# ('Text4 "von Länge Grad", value "0", description "0 bis 180", role text').
+read_accessibility() {
+    wine "$tests/read_accessibility.exe" >"$build/read_accessibility.txt" 2>/dev/null || true
+    tr -d '\r' <"$build/read_accessibility.txt" | without_label_roles
+}
+
+# What a screen reader was told so far: focus, name change and live-region events, each with
+# what its object read when the listener got it ('live announcement "Entfernung ..."').
+heard() {
+    tr -d '\r' <"$build/events.txt" | without_label_roles
+}
+
+# Waits until what reader prints has every line given; Wine applies the X server's key presses
+# a moment after xdotool sends them, and a listener gets its events a moment after they are
+# raised. Prints what is missing.
+wait_for_lines() { # reader, lines
+    local reader=$1 found missing
+    shift
     for _ in $(seq 50); do
-        texts=$(read_window)
+        found=$($reader)
         missing=""
-        for want in "$@"; do grep -qxF -- "$want" <<<"$texts" || missing+=" [$want]"; done
+        for want in "$@"; do grep -qxF -- "$want" <<<"$found" || missing+=" [$want]"; done
         [ -z "$missing" ] && return 0
         sleep 0.2
     done
-    echo "missing:$missing; found: $(tr '\n' ' ' <<<"$texts")"
+    echo "missing:$missing; found: $(tr '\n' ' ' <<<"$found")"
+}
+
+# Waits until the program's controls read as expected ("Label17=503.9 Km" ...).
+wait_for_texts() {
+    wait_for_lines read_window "$@"
 }
 
 click() { # control: Text4, Label17, ...
@@ -108,11 +148,51 @@ click() { # control: Text4, Label17, ...
     xdotool mousemove "$x" "$y" click 1
 }
 
+# The listener first, so that it hears the program from its start.
+wine "$tests/watch_events.exe" >"$build/events.txt" 2>/dev/null &
+listener=$!
+for _ in $(seq 100); do
+    grep -q listening "$build/events.txt" 2>/dev/null && break
+    sleep 0.1
+done
 wine "$exe" >/dev/null 2>&1 &
 program=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^berechnet Abstand' | head -n 1 || true)
 record "the program opens with the focus in the start longitude" \
     "$(wait_for_texts "focus=Text4" "Text4=0" "Text14=W" "Label17=" "Label20=")"
+
+record "a screen reader reads each box's German name, its value and what it takes" \
+    "$(wait_for_lines read_accessibility \
+        'Text1 "von Breite Grad", value "0", description "0 bis 90", role text' \
+        'Text2 "von Breite Minuten", value "0", description "0 bis 59", role text' \
+        'Text3 "von Breite Sekunden", value "0", description "0 bis 59", role text' \
+        'Text13 "von Breite Halbkugel", value "N", description "N oder S, jede Taste wechselt", role text' \
+        'Text4 "von Länge Grad", value "0", description "0 bis 180", role text' \
+        'Text5 "von Länge Minuten", value "0", description "0 bis 59", role text' \
+        'Text6 "von Länge Sekunden", value "0", description "0 bis 59", role text' \
+        'Text14 "von Länge Halbkugel", value "W", description "W oder E, jede Taste wechselt", role text' \
+        'Text7 "nach Breite Grad", value "0", description "0 bis 90", role text' \
+        'Text8 "nach Breite Minuten", value "0", description "0 bis 59", role text' \
+        'Text9 "nach Breite Sekunden", value "0", description "0 bis 59", role text' \
+        'Text15 "nach Breite Halbkugel", value "S", description "S oder N, jede Taste wechselt", role text' \
+        'Text10 "nach Länge Grad", value "0", description "0 bis 180", role text' \
+        'Text11 "nach Länge Minuten", value "0", description "0 bis 59", role text' \
+        'Text12 "nach Länge Sekunden", value "0", description "0 bis 59", role text' \
+        'Text16 "nach Länge Halbkugel", value "E", description "E oder W, jede Taste wechselt", role text')"
+
+record "the window reads as its title, the labels as their captions, the empty results by their meaning" \
+    "$(wait_for_lines read_accessibility \
+        'window "berechnet Abstand geographischer Punkte auf dem Fernbogen", role client' \
+        'Label1 "  von "' 'Label2 " nach "' 'Label3 "Breite"' 'Label16 "Länge"' 'Label4 " °"' \
+        'Label18 " sind es "' 'Label17 "", description "Entfernung"' \
+        'Label19 " Richtung: "' 'Label20 "", description "Richtung"' 'announcement ""')"
+
+# A screen reader reviewing the window goes from the window's object to its children.
+direct=$(read_accessibility)
+walked=$(sed -n 's/^child //p' <<<"$direct")
+record "walking from the window's object reaches every control in the window's order, read the same" \
+    "$(diff <(grep -v -e '^window ' -e '^child ' <<<"$direct") - <<<"$walked" >/dev/null ||
+        echo "walked: $(tr '\n' ' ' <<<"$walked")")"
 
 # Berlin to Munich as a user types it: Tab from box to box, a key flips each letter box.
 click Text4
@@ -125,6 +205,31 @@ record "Berlin to Munich typed with Tab and the letter toggles" \
     "$(wait_for_texts "Text4=13" "Text5=24" "Text14=E" "Text1=52" "Text2=31" "Text13=N" \
         "Text10=11" "Text11=35" "Text16=E" "Text7=48" "Text8=8" "Text15=N" \
         "Label17=503.9 Km" "Label20=195.5 Grad" "focus=Text15")"
+
+# Wine tells no focus on the window's first activation, as Windows would: the walk is checked
+# from the first Tab on.
+focus_walk() {
+    heard | sed -n -E 's/^focus (Text[0-9]+ "[^"]*").*/\1/p'
+}
+tab_order=('Text5 "von Länge Minuten"' 'Text6 "von Länge Sekunden"' 'Text14 "von Länge Halbkugel"'
+    'Text1 "von Breite Grad"' 'Text2 "von Breite Minuten"' 'Text3 "von Breite Sekunden"'
+    'Text13 "von Breite Halbkugel"' 'Text10 "nach Länge Grad"' 'Text11 "nach Länge Minuten"'
+    'Text12 "nach Länge Sekunden"' 'Text16 "nach Länge Halbkugel"' 'Text7 "nach Breite Grad"'
+    'Text8 "nach Breite Minuten"' 'Text9 "nach Breite Sekunden"' 'Text15 "nach Breite Halbkugel"')
+problem=$(wait_for_lines focus_walk "${tab_order[-1]}")
+walked=$(focus_walk | paste -sd ,)
+[ "$walked" = "$(printf '%s\n' "${tab_order[@]}" | paste -sd ,)" ] || problem+=" heard: $walked"
+record "each Tab tells a screen reader the name of the box the focus comes to" "$problem"
+
+record "the result is spoken as it appears, and the result labels tell of their new figures" \
+    "$(wait_for_lines heard 'live announcement "Entfernung 503.9 Km, Richtung 195.5 Grad"' \
+        'name Label17 "503.9 Km", description "Entfernung"' \
+        'name Label20 "195.5 Grad", description "Richtung"')"
+record "reviewing the window reads the figures and the last announcement" \
+    "$(wait_for_lines read_accessibility 'Label18 " sind es "' \
+        'Label17 "503.9 Km", description "Entfernung"' 'Label19 " Richtung: "' \
+        'Label20 "195.5 Grad", description "Richtung"' \
+        'announcement "Entfernung 503.9 Km, Richtung 195.5 Grad"')"
 import -window "$window" "$build/fernbogen-windows.png"
 echo "Screenshot of the Windows program saved to $build/fernbogen-windows.png"
 
@@ -134,6 +239,8 @@ xdotool type 90 && xdotool key Return
 record "a click, 90 and Enter in the start latitude make the start the pole" \
     "$(wait_for_texts "Text1=90" "Text2=0" "Text3=0" "focus=Text1" "Label17=4653 km" \
         "Label20=11.6te LngnGrd E")"
+record "a course from the pole is spoken with its meridian in words" \
+    "$(wait_for_lines heard 'live announcement "Entfernung 4653 km, Richtung 11.6ter Längengrad Ost"')"
 
 # A click on a label moves no focus and changes nothing.
 click Label17
@@ -155,6 +262,21 @@ record "back from another program, the entry in a box goes on" \
         "Text2=57" "Label17=" "Label20=")"
 kill "$other" && wait "$other" 2>/dev/null || true
 
+# Typing cleared the results: from then on no announcement may speak them (one read after the
+# clearing finds nothing to say), and reviewing finds no stale sentence.
+since_cleared() {
+    heard | awk '/^name Label17 "", description "Entfernung"$/ { after = ""; next } { after = after $0 "\n" } END { printf "%s", after }'
+}
+problem=$(wait_for_lines read_accessibility 'Label17 "", description "Entfernung"' 'announcement ""')
+problem+=$(since_cleared | grep '^live announcement "[^"]' || true)
+record "typing clears the results silently" "$problem"
+
+# Tab leaves the minutes: 90° 57' is beyond the pole, and the guard resets the start latitude.
+xdotool key Tab
+record "the guard's reset of a coordinate is spoken, not only beeped" \
+    "$(wait_for_texts "Text1=0" "Text2=0" "Text3=0" "focus=Text3")$(wait_for_lines heard \
+        'live announcement "von Breite außerhalb des Bereichs, auf 0 gesetzt"')"
+
 xdotool key alt+F4
 closed=""
 for _ in $(seq 50); do
@@ -164,6 +286,13 @@ done
 record "Alt+F4 closes the program" "$([ -n "$closed" ] || echo "it still runs")"
 [ -n "$closed" ] || kill "$program" 2>/dev/null || true
 wait "$program" 2>/dev/null || true
+# The listener ends with the program's window.
+for _ in $(seq 50); do
+    kill -0 "$listener" 2>/dev/null || break
+    sleep 0.2
+done
+kill "$listener" 2>/dev/null || true
+wait "$listener" 2>/dev/null || true
 
 # Start-up: from the start of the program file until its window is on the screen, median of 5.
 startup_ms() { # program, window name
