@@ -206,7 +206,7 @@ record "Berlin to Munich typed with Tab and the letter toggles" \
         "Text10=11" "Text11=35" "Text16=E" "Text7=48" "Text8=8" "Text15=N" \
         "Label17=503.9 Km" "Label20=195.5 Grad" "focus=Text15")"
 
-# Wine tells no focus on the window's first activation, as Windows would: the walk is checked
+# Wine, unlike Windows, tells no focus on the window's first activation: the walk is checked
 # from the first Tab on.
 focus_walk() {
     heard | sed -n -E 's/^focus (Text[0-9]+ "[^"]*").*/\1/p'
