@@ -62,7 +62,8 @@ cmake --build "$build" -j2 >/dev/null
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
 id=de.fernbogen.fernbogen
 expected=(/usr/bin/fernbogen /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml
-          /usr/share/icons/hicolor/scalable/apps/fernbogen.svg)
+          /usr/share/icons/hicolor/scalable/apps/fernbogen.svg /usr/share/man/man1/fernbogen.1.gz
+          /usr/share/doc/fernbogen/copyright /usr/share/doc/fernbogen/changelog.gz)
 for size in 16 32 48 64 128 256; do
     expected+=("/usr/share/icons/hicolor/${size}x$size/apps/fernbogen.png")
 done
