@@ -44,23 +44,28 @@ for size in 16 20 24 32 40 48 64; do
     [ "$differing" = 0 ] || fail "the .ico's $size pixel image differs from fernbogen-$size.png in $differing pixels"
 done
 
+build=build/desktop-package
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFERNBOGEN_BUILD_TESTS=OFF >/dev/null
+
 echo "--- Windows resource script"
-x86_64-w64-mingw32-windres --preprocessor=cpp -O res res/fernbogen.rc -o "$work/fernbogen.res"
+# CMake writes it with the project's version: 1.0.0 is FILEVERSION 1, 0, 0, 0 and reads "1.00".
+IFS=. read -r major minor patch <<<"$(tools/version)"
+shown=$(printf '%d.%02d' "$major" "$minor")
+x86_64-w64-mingw32-windres --preprocessor=cpp -I res -O res "$build/res/fernbogen.rc" -o "$work/fernbogen.res"
 x86_64-w64-mingw32-windres -J res -O rc -i "$work/fernbogen.res" -o "$work/decompiled.rc"
-for expected in '1 14 /\* RT_GROUP_ICON \*/' 'FILEVERSION 1, 0, 0, 0' 'PRODUCTVERSION 1, 0, 0, 0' \
-                'VALUE "FileVersion", "1.00"' 'VALUE "ProductVersion", "1.00"' \
-                'BLOCK "040704E4"' 'VALUE "Translation", 0x407, 1252'; do
+for expected in '1 14 /\* RT_GROUP_ICON \*/' "FILEVERSION $major, $minor, $patch, 0" \
+                "PRODUCTVERSION $major, $minor, $patch, 0" "VALUE \"FileVersion\", \"$shown\"" \
+                "VALUE \"ProductVersion\", \"$shown\"" 'BLOCK "040704E4"' 'VALUE "Translation", 0x407, 1252'; do
     grep -q "$expected" "$work/decompiled.rc" || fail "the compiled resources lack $expected"
 done
 
 echo "--- install tree"
-build=build/desktop-package
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFERNBOGEN_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j2 >/dev/null
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
 id=de.fernbogen.fernbogen
 expected=(/usr/bin/fernbogen /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml
-          /usr/share/icons/hicolor/scalable/apps/fernbogen.svg)
+          /usr/share/icons/hicolor/scalable/apps/fernbogen.svg /usr/share/man/man1/fernbogen.1.gz
+          /usr/share/doc/fernbogen/copyright /usr/share/doc/fernbogen/changelog.gz)
 for size in 16 32 48 64 128 256; do
     expected+=("/usr/share/icons/hicolor/${size}x$size/apps/fernbogen.png")
 done
