@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 
 namespace fuzz {
 
@@ -32,14 +33,36 @@ double Radians(double degrees, double minutes, double seconds) {
     return ((seconds / 3600) + t) * kPi / 180;
 }
 
-double SnappedArcCos(double x) {
-    if (std::fabs(x + 1) < kSnap) return kPi;
-    if (std::fabs(x - 1) < kSnap) return 0;
-    if (x > 1) return 0;
-    if (x < -1) return kPi;
-    const double a = std::atan(1.0);
-    const double s = std::sqrt((-x) * x + 1);
-    return std::atan((-x) / s) + (a + a);
+// The arc cosine by the standard library, with the program's end points: they decide what the
+// window shows, so they must be the same. Within kSnap of -1 or 1 and beyond them the result is
+// exactly kPi or 0 (kPi, the short pi, is what makes the course read "egal"). In between,
+// std::acos and the program's arctangent formula may differ in the last bits; see
+// ArcCosDifference.
+double ArcCos(double x) {
+    if (std::fabs(x + 1) < kSnap || x < -1) return kPi;
+    if (std::fabs(x - 1) < kSnap || x > 1) return 0;
+    return std::acos(x);
+}
+
+// The distance label for a central angle d [radians].
+std::string DistanceText(double d, const std::string& decimalSeparator) {
+    const double dist = ((40008 * d) / kPi) / 2;
+    double m = 1;
+    if (dist != 0) {
+        const double ln10 = std::log(10.0);
+        m = std::log(dist) / ln10;
+    }
+    if (m < 1) return RenderFixed(dist, 3, decimalSeparator) + " Km";
+    if (m < 2) return RenderFixed(dist, 2, decimalSeparator) + " Km";
+    if (m < 3) return RenderFixed(dist, 1, decimalSeparator) + " Km";
+    return RenderFixed(dist, 0, decimalSeparator) + " km";
+}
+
+// The first of the texts that differs from text, or nothing.
+std::string OtherThan(const std::string& text, std::initializer_list<std::string> texts) {
+    for (const std::string& other : texts)
+        if (other != text) return other;
+    return {};
 }
 
 // Adds one unit in the last place of a string of decimal digits; true when it carries out.
@@ -55,6 +78,13 @@ bool Increment(std::string& digits) {
 }
 
 }  // namespace
+
+double ArcCosDifference(double x) {
+    if (ArcCos(x) == 0 || ArcCos(x) == kPi) return 0;
+    // The program's formula takes the square root of 1 - x * x, whose rounding (about 1E-16)
+    // grows by 1 / sqrt(1 - x * x) on the way; the rest is a few units in the last place.
+    return 1E-15 / std::sqrt(1 - x * x) + 2E-15;
+}
 
 std::string RenderFixed(double value, int decimals, const std::string& decimalSeparator) {
     // The fewest significant digits that read back as the value, found by trying them in turn.
@@ -130,21 +160,11 @@ ExpectedResults Recompute(const BoxValues& values, const std::string& decimalSep
 
     const double c =
         std::sin(lat1) * std::sin(lat2) + (std::cos(lat2) * std::cos(lat1)) * std::cos(lon2 - lon1);
-    const double d = SnappedArcCos(c);
-    const double dist = ((40008 * d) / kPi) / 2;
-    double m = 1;
-    if (dist != 0) {
-        const double ln10 = std::log(10.0);
-        m = std::log(dist) / ln10;
-    }
-    if (m < 1)
-        r.distance = RenderFixed(dist, 3, decimalSeparator) + " Km";
-    else if (m < 2)
-        r.distance = RenderFixed(dist, 2, decimalSeparator) + " Km";
-    else if (m < 3)
-        r.distance = RenderFixed(dist, 1, decimalSeparator) + " Km";
-    else
-        r.distance = RenderFixed(dist, 0, decimalSeparator) + " km";
+    const double d = ArcCos(c);
+    const double dDifference = ArcCosDifference(c);
+    r.distance = DistanceText(d, decimalSeparator);
+    r.distanceNear = OtherThan(r.distance, {DistanceText(d - dDifference, decimalSeparator),
+                                            DistanceText(d + dDifference, decimalSeparator)});
 
     if (d == 0 || d == kPi) {
         r.course = "egal";
@@ -159,11 +179,19 @@ ExpectedResults Recompute(const BoxValues& values, const std::string& decimalSep
         }
         r.course = RenderFixed(v, 1, decimalSeparator) + "te LngnGrd " + side;
     } else {
-        const double q =
-            (std::sin(lat2) - std::cos(d) * std::sin(lat1)) / (std::cos(lat1) * std::sin(d));
-        const double course =
-            std::sin(lon2 - lon1) < 0 ? SnappedArcCos(q) : kTwoPi - SnappedArcCos(q);
-        r.course = RenderFixed(course / kPi * 180, 1, decimalSeparator) + " Grad";
+        // The course from a central angle moved by dShift and an arc cosine moved by aShift
+        // times its possible difference.
+        const auto course = [&](double dShift, double aShift) {
+            const double dd = d + dShift;
+            const double q =
+                (std::sin(lat2) - std::cos(dd) * std::sin(lat1)) / (std::cos(lat1) * std::sin(dd));
+            const double a = ArcCos(q) + aShift * ArcCosDifference(q);
+            const double radians = std::sin(lon2 - lon1) < 0 ? a : kTwoPi - a;
+            return RenderFixed(radians / kPi * 180, 1, decimalSeparator) + " Grad";
+        };
+        r.course = course(0, 0);
+        r.courseNear = OtherThan(r.course, {course(-dDifference, -1), course(-dDifference, 1),
+                                            course(dDifference, -1), course(dDifference, 1)});
     }
     return r;
 }

@@ -52,20 +52,23 @@ TEST(ToRadians, HundredEightyDegreesIsExactlyPi) {
     EXPECT_GT(ToRadians(180, 0, 1), kPi);
 }
 
-TEST(ToRadians, AddsMinutesBeforeSeconds) {
-    // 52 31' 0" and 48 8' 0", the cities of the worked example, to the last bit.
-    EXPECT_EQ(ToRadians(52, 31, 0), ((0.0 / 3600) + (52 + 31.0 / 60)) * kPi / 180);
-    EXPECT_EQ(ToRadians(0, 0, 36), (36.0 / 3600) * kPi / 180);
+TEST(ToRadians, AddsTheSecondsToTheSumOfDegreesAndMinutes) {
+    // Each other order ends in another last bit here: counting in seconds, summing minutes and
+    // seconds first, dividing by 180 before multiplying by pi, or pi / 180 as one factor.
+    EXPECT_EQ(ToRadians(1, 1, 44), 0.01795749874829719);
 }
 
 TEST(ToDegrees, DividesByPiFirst) {
     EXPECT_EQ(ToDegrees(kPi), 180.0);
     EXPECT_EQ(ToDegrees(kTwoPi), 360.0);
+    // 29 degrees in radians; multiplying by 180 first would give 28.999999999999996.
+    EXPECT_EQ(ToDegrees(0.506145483078355), 29.000000000000004);
 }
 
 TEST(DistanceKm, QuarterCircleAndAntipode) {
-    EXPECT_EQ(DistanceKm(ArcCos(0)), ((40008 * 1.5707963267948966) / kPi) / 2);
-    EXPECT_NEAR(DistanceKm(ArcCos(0)), 10002, 1E-9);
+    // Multiplied before the division: the radius 40008 / 2 pi as one factor gives
+    // 10002.00000000001.
+    EXPECT_EQ(DistanceKm(ArcCos(0)), 10002.000000000011);
     EXPECT_EQ(DistanceKm(kPi), 20004.0);
     EXPECT_EQ(DistanceKm(0), 0.0);
 }

@@ -1,5 +1,6 @@
 // The window as a desktop program: its icon, Qt's own texts in German, what a screen reader hears,
-// and its size on a display of higher density (this test also runs with QT_SCALE_FACTOR=2).
+// and where and how large it draws its controls on a display of higher density (this test also
+// runs with QT_SCALE_FACTOR=2).
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -28,6 +29,17 @@ QString Readable(const QAction* action) {
 
 double ScaleFactor() {
     return qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+}
+
+// The smallest rectangle around the pixels within area that pass the test.
+template <typename Test>
+QRect BoundsOf(const QImage& image, const QRect& area, Test test) {
+    QRect bounds;
+    const QRect within = area & image.rect();
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (test(image.pixel(x, y))) bounds |= QRect(x, y, 1, 1);
+    return bounds;
 }
 
 }  // namespace
@@ -154,6 +166,59 @@ class DesktopTest : public QObject {
                               "nach Länge Minuten", "nach Länge Sekunden", "nach Länge Halbkugel",
                               "nach Breite Grad", "nach Breite Minuten", "nach Breite Sekunden",
                               "nach Breite Halbkugel", "von Länge Grad"}));
+    }
+
+    // What is drawn, in device pixels at this scale: each peach box and result field fills the
+    // place the layout gives it inside a frame of at most 2 pixels, each heading's underline
+    // begins at its place's left edge, and each unit sign's ink lies within its place.
+    void everyControlIsDrawnWhereTheLayoutPutsIt() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const double scale = ScaleFactor();
+        const QImage shot = window.grab().toImage();
+        const auto device = [scale](int twips) {
+            return qRound(form::TwipsToPixels(twips) * scale);
+        };
+        const auto place = [&](int left, int top, int width, int height) {
+            return QRect(device(left), device(top), device(width), device(height));
+        };
+        const int frame = qRound(2 * scale), margin = qRound(4 * scale);
+        const auto isPeach = [](QRgb pixel) { return pixel == qRgb(0xFF, 0xE0, 0xC0); };
+        const auto isHeading = [](QRgb pixel) { return pixel == qRgb(0xFF, 0xC0, 0x80); };
+        const auto isInk = [](QRgb pixel) {
+            return qMax(qMax(qRed(pixel), qGreen(pixel)), qBlue(pixel)) < 80;
+        };
+        const auto fills = [&](const QRect& r) {
+            const QRect drawn =
+                BoundsOf(shot, r.adjusted(-margin, -margin, margin, margin), isPeach);
+            return r.contains(drawn) && drawn.contains(r.adjusted(frame, frame, -frame, -frame));
+        };
+
+        QStringList misplaced;
+        for (const form::BoxLayout& box : form::kBoxesInTabOrder) {
+            if (!fills(place(box.left, box.top, box.width, form::kBoxHeight)))
+                misplaced << QStringLiteral("Text%1").arg(box.box);
+        }
+        for (const form::LabelLayout& label : form::kLabels) {
+            const QRect r = place(label.left, label.top, label.width, label.height);
+            bool there = false;
+            if (label.kind == form::LabelKind::Result) {
+                there = fills(r);
+            } else if (label.kind == form::LabelKind::Heading) {
+                // A heading fits its width to its caption: the area reaches further right.
+                const QRect ink =
+                    BoundsOf(shot, r.adjusted(-margin, -margin, r.width(), margin), isHeading);
+                there = qAbs(ink.left() - r.left()) <= scale && ink.top() >= r.top() &&
+                        ink.bottom() <= r.bottom();
+            } else {
+                const QRect ink =
+                    BoundsOf(shot, r.adjusted(-margin, -margin, margin, margin), isInk);
+                there = !ink.isEmpty() && r.contains(ink);
+            }
+            if (!there) misplaced << QStringLiteral("Label%1").arg(label.label);
+        }
+        QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(QStringLiteral(", "))));
     }
 
     // The client area keeps 503 by 175 logical pixels (7545 by 2625 twips); the scale factor

@@ -1,10 +1,14 @@
-// The window as it opens: class, frame, controls by ID with their places, styles, fonts and
-// colours; keys that must not close it; focus across a switch to another window and back; a
-// change of DPI.
+// The window as it opens: class and frame; where its controls are drawn and how large their
+// characters, at the DPI it opens with and after a change to 144 dpi; colours; keys that must not
+// close it; focus across a switch to another window and back; the worked results that both
+// windows share.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "form/layout.h"
 #include "form/texts.h"
+#include "sessions/worked_results.h"
 #include "tally.h"
 #include "test_window.h"
 #include "user_input.h"
@@ -27,23 +31,9 @@ std::string Text(HWND control) {
     return ToUtf8(buffer);
 }
 
-std::string ClassOf(HWND control) {
-    wchar_t buffer[64]{};
-    GetClassNameW(control, buffer, 64);
-    return ToUtf8(buffer);
-}
-
 std::string Show(const RECT& r) {
     return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
            std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
-}
-
-// Where a control sits in its parent's client area, in pixels.
-RECT PlaceOf(HWND control) {
-    RECT r;
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    return r;
 }
 
 RECT Rect(int left, int top, int width, int height, UINT dpi) {
@@ -56,24 +46,10 @@ bool operator==(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-LOGFONTW FontOf(HWND control) {
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
-               &font);
-    return font;
-}
-
-// What is wrong with a control's font against the layout's at dpi, or nothing.
+// What is wrong with the characters a control draws against a font style at dpi, or nothing. The
+// font mapper decides what is drawn: a bitmap face that lacks the size hands out a smaller one,
+// and a face may lack bold. Outline faces may round the character height by a pixel.
 std::string FontProblem(HWND control, const form::FontStyle& style, UINT dpi) {
-    const LOGFONTW font = FontOf(control);
-    const LONG height = -MulDiv(static_cast<int>(style.points * 4), static_cast<int>(dpi), 288);
-    if (font.lfHeight != height)
-        return "font height " + std::to_string(font.lfHeight) + ", not " + std::to_string(height);
-    if ((font.lfWeight >= FW_BOLD) != style.bold)
-        return "font weight " + std::to_string(font.lfWeight);
-    if ((font.lfUnderline != 0) != style.underline) return "underline is not as specified";
-    // What is drawn: a face that lacks the size (a bitmap face) must not stand in with a smaller
-    // one. Outline faces may round the character height by a pixel.
     const HDC dc = GetDC(control);
     const HGDIOBJ old =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
@@ -81,11 +57,125 @@ std::string FontProblem(HWND control, const form::FontStyle& style, UINT dpi) {
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(control, dc);
+    const LONG height = MulDiv(static_cast<int>(style.points * 4), static_cast<int>(dpi), 288);
     const LONG drawn = metrics.tmHeight - metrics.tmInternalLeading;
-    if (drawn < -height - 1 || drawn > -height + 1)
+    if (drawn < height - 1 || drawn > height + 1)
         return "characters drawn " + std::to_string(drawn) + " pixels high, not " +
-               std::to_string(-height);
+               std::to_string(height);
+    if ((metrics.tmWeight >= FW_BOLD) != style.bold)
+        return "drawn with weight " + std::to_string(metrics.tmWeight);
+    if ((metrics.tmUnderlined != 0) != style.underline) return "underline drawn wrongly";
     return {};
+}
+
+// The client area as painted, read back from the screen.
+class Painted {
+  public:
+    explicit Painted(HWND window) {
+        RECT client;
+        GetClientRect(window, &client);
+        width_ = client.right;
+        height_ = client.bottom;
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width_;
+        info.bmiHeader.biHeight = -height_;  // top row first
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        const HDC screen = GetDC(nullptr);
+        const HDC memory = CreateCompatibleDC(screen);
+        void* bits = nullptr;
+        const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        const HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width_, height_, screen, origin.x, origin.y, SRCCOPY);
+        GdiFlush();
+        const auto* first = static_cast<const unsigned*>(bits);
+        pixels_.assign(first, first + static_cast<std::size_t>(width_) * height_);
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+    }
+
+    // The smallest rectangle around the pixels within area that pass test(x, y, 0xRRGGBB); empty
+    // when none does.
+    template <typename Test>
+    RECT BoundsOf(const RECT& area, Test test) const {
+        RECT bounds{};
+        for (int y = std::max(0L, area.top); y < std::min<LONG>(height_, area.bottom); ++y) {
+            for (int x = std::max(0L, area.left); x < std::min<LONG>(width_, area.right); ++x) {
+                if (!test(x, y, pixels_[static_cast<std::size_t>(y) * width_ + x] & 0xFFFFFF))
+                    continue;
+                const RECT pixel{x, y, x + 1, y + 1};
+                UnionRect(&bounds, &bounds, &pixel);
+            }
+        }
+        return bounds;
+    }
+
+  private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<unsigned> pixels_;
+};
+
+RECT Grown(const RECT& r, int by) {
+    return {r.left - by, r.top - by, r.right + by, r.bottom + by};
+}
+
+bool Contains(const RECT& outer, const RECT& inner) {
+    return !IsRectEmpty(&inner) && inner.left >= outer.left && inner.top >= outer.top &&
+           inner.right <= outer.right && inner.bottom <= outer.bottom;
+}
+
+// The controls that are not drawn where the layout puts them at dpi, named: each peach box and
+// result field fills its place inside a frame of at most 2 pixels at 96 dpi, each heading's
+// underline begins at its place's left edge, and each unit sign's ink lies within its place.
+std::string Misplaced(const TestWindow& window, UINT dpi) {
+    const Painted painted(window.Handle());
+    const int frame = MulDiv(2, static_cast<int>(dpi), form::kBaseDpi);
+    const int margin = MulDiv(4, static_cast<int>(dpi), form::kBaseDpi);
+    const auto fills = [&](const RECT& place) {
+        const RECT drawn = painted.BoundsOf(Grown(place, margin), [](int, int, unsigned pixel) {
+            return pixel == form::colour::kBox;
+        });
+        return Contains(place, drawn) && Contains(drawn, Grown(place, -frame));
+    };
+    std::vector<RECT> boxes;
+    std::string misplaced;
+    for (const form::BoxLayout& box : form::kBoxesInTabOrder) {
+        boxes.push_back(Rect(box.left, box.top, box.width, form::kBoxHeight, dpi));
+        if (!fills(boxes.back())) misplaced += " Text" + std::to_string(box.box);
+    }
+    // Dark pixels outside the boxes, which lie above the unit signs they overlap.
+    const auto isInk = [&](int x, int y, unsigned pixel) {
+        const POINT point{x, y};
+        return ((pixel >> 16) & 0xFF) < 80 && ((pixel >> 8) & 0xFF) < 80 && (pixel & 0xFF) < 80 &&
+               std::none_of(boxes.begin(), boxes.end(),
+                            [&](const RECT& box) { return PtInRect(&box, point); });
+    };
+    for (const form::LabelLayout& label : form::kLabels) {
+        const RECT place = Rect(label.left, label.top, label.width, label.height, dpi);
+        bool there = false;
+        if (label.kind == form::LabelKind::Result) {
+            there = fills(place);
+        } else if (label.kind == form::LabelKind::Heading) {
+            // A heading fits its width to its caption: the area reaches further right.
+            RECT area = Grown(place, margin);
+            area.right += place.right - place.left;
+            const RECT ink = painted.BoundsOf(
+                area, [](int, int, unsigned pixel) { return pixel == form::colour::kHeading; });
+            there = !IsRectEmpty(&ink) && ink.left == place.left && ink.top >= place.top &&
+                    ink.bottom <= place.bottom;
+        } else {
+            there = Contains(place, painted.BoundsOf(Grown(place, margin), isInk));
+        }
+        if (!there) misplaced += " Label" + std::to_string(label.label);
+    }
+    return misplaced.empty() ? "" : "misplaced:" + misplaced;
 }
 
 void CheckFrame(Tally& tally) {
@@ -100,72 +190,6 @@ void CheckFrame(Tally& tally) {
                        !(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     tally.record("a fixed frame with caption, system menu and close box only",
                  fixed ? "" : "style " + std::to_string(style));
-
-    const UINT dpi = DpiOf(w);
-    RECT client;
-    GetClientRect(w, &client);
-    const RECT expected = Rect(0, 0, form::kClientWidth, form::kClientHeight, dpi);
-    tally.record("the client area is 7545 by 2625 twips",
-                 client == expected ? "" : "client area " + Show(client));
-}
-
-void CheckBoxes(Tally& tally) {
-    TestWindow window;
-    const UINT dpi = DpiOf(window.Handle());
-    for (const form::BoxLayout& layout : form::kBoxesInTabOrder) {
-        const HWND box = window.Box(layout.box);
-        const std::string name = "Text" + std::to_string(layout.box) +
-                                 " is a centred edit box with its place, limit and font";
-        if (!box || ClassOf(box) != "Edit") {
-            tally.record(name, "no edit box with ID " + std::to_string(BoxId(layout.box)));
-            continue;
-        }
-        std::string problem;
-        const LONG style = GetWindowLongW(box, GWL_STYLE);
-        const RECT place = PlaceOf(box);
-        const auto limit = static_cast<int>(SendMessageW(box, EM_GETLIMITTEXT, 0, 0));
-        if (!(style & ES_CENTER) || !(style & WS_TABSTOP))
-            problem = "not centred or no tab stop";
-        else if (place != Rect(layout.left, layout.top, layout.width, form::kBoxHeight, dpi))
-            problem = "placed at " + Show(place);
-        else if (limit != layout.maxLength)
-            problem = "limit " + std::to_string(limit);
-        else if (Text(box) != layout.initialText)
-            problem = "text " + Text(box);
-        else
-            problem = FontProblem(box, form::kBoxFont, dpi);
-        tally.record(name, problem);
-    }
-}
-
-void CheckLabels(Tally& tally) {
-    TestWindow window;
-    const UINT dpi = DpiOf(window.Handle());
-    for (const form::LabelLayout& layout : form::kLabels) {
-        const HWND label = window.Label(layout.label);
-        const std::string name =
-            "Label" + std::to_string(layout.label) + " has its caption, style, place and font";
-        if (!label || ClassOf(label) != "Static") {
-            tally.record(name, "no label with ID " + std::to_string(LabelId(layout.label)));
-            continue;
-        }
-        const form::LabelStyle& style = form::StyleOf(layout.kind);
-        const LONG windowStyle = GetWindowLongW(label, GWL_STYLE);
-        const bool centred = (windowStyle & SS_TYPEMASK) == SS_CENTER;
-        const RECT place = PlaceOf(label);
-        const RECT expected = Rect(layout.left, layout.top, layout.width, layout.height, dpi);
-        std::string problem;
-        if (Text(label) != layout.caption)
-            problem = "caption \"" + Text(label) + "\"";
-        else if (centred != style.centred || ((windowStyle & WS_BORDER) != 0) != style.border)
-            problem = "alignment or border not as specified";
-        else if (place.left != expected.left || place.top != expected.top ||
-                 (!style.autoSize && place != expected))
-            problem = "placed at " + Show(place);
-        else
-            problem = FontProblem(label, style.font, dpi);
-        tally.record(name, problem);
-    }
 }
 
 // The colour of a client-area pixel as painted, 0xRRGGBB.
@@ -280,38 +304,93 @@ void CheckFocusAcrossWindows(Tally& tally) {
     }
 }
 
-void CheckDpiChange(Tally& tally) {
+// At the DPI the window opens with, and after Windows has moved it to a monitor of 144 dpi: the
+// client area, where each control is drawn and how large its characters are.
+void CheckScale(Tally& tally) {
     TestWindow window;
     window.Show(SW_SHOWNORMAL);
     const UserInput user(window.Handle());
     user.settle();
-    constexpr UINT dpi = 144;
-    RECT suggested;
-    GetWindowRect(window.Handle(), &suggested);
-    SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                 reinterpret_cast<LPARAM>(&suggested));
-    RECT client;
-    GetClientRect(window.Handle(), &client);
-    std::string problem;
-    if (client != Rect(0, 0, form::kClientWidth, form::kClientHeight, dpi))
-        problem = "client area " + Show(client);
-    else if (PlaceOf(window.Box(4)) != Rect(60, 600, 615, form::kBoxHeight, dpi))
-        problem = "Text4 at " + Show(PlaceOf(window.Box(4)));
-    else
-        problem = FontProblem(window.Box(4), form::kBoxFont, dpi);
-    tally.record("on a monitor of 144 dpi the window grows by half", problem);
+    for (const UINT dpi : {DpiOf(window.Handle()), 144U}) {
+        if (dpi != DpiOf(window.Handle())) {
+            RECT suggested;
+            GetWindowRect(window.Handle(), &suggested);
+            SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                         reinterpret_cast<LPARAM>(&suggested));
+            user.settle();
+        }
+        const std::string at = "at " + std::to_string(dpi) + " dpi ";
+        RECT client;
+        GetClientRect(window.Handle(), &client);
+        tally.record(at + "the client area is 7545 by 2625 twips",
+                     client == Rect(0, 0, form::kClientWidth, form::kClientHeight, dpi)
+                         ? ""
+                         : "client area " + Show(client));
+        tally.record(at + "every control is drawn where the layout puts it",
+                     Misplaced(window, dpi));
+        // One control of each font.
+        std::string problem = FontProblem(window.Box(4), form::kBoxFont, dpi);
+        for (const int label : {1, 4, form::kDistanceLabel}) {
+            if (!problem.empty()) break;
+            const form::LabelStyle& style = form::StyleOf(form::kLabels[label - 1].kind);
+            problem = FontProblem(window.Label(label), style.font, dpi);
+            if (!problem.empty()) problem = "Label" + std::to_string(label) + ": " + problem;
+        }
+        tally.record(at + "the characters are drawn at their point size", problem);
+    }
+}
+
+void SetBoxes(TestWindow& window, const std::array<std::string, form::kBoxCount>& texts) {
+    for (int n = 1; n <= form::kBoxCount; ++n) window.SetBoxText(n, texts[n - 1]);
+}
+
+void CheckWorkedResults(Tally& tally) {
+    for (const sessions::WorkedResult& row : sessions::AllWorkedResults()) {
+        TestWindow window;
+        SetBoxes(window, sessions::BoxTexts(row.points));
+        window.Logic().Recalculate();
+        const std::string distance = window.TextOf(LabelId(form::kDistanceLabel));
+        const std::string course = window.TextOf(LabelId(form::kCourseLabel));
+        std::string problem;
+        if (distance != row.distance || course != row.course)
+            problem = "the results read \"" + distance + "\" and \"" + course + "\"";
+        else if (window.beeps != 0)
+            problem = "it beeped";
+        tally.record(std::string("worked result: ") + row.name, problem);
+    }
+    for (const sessions::GuardTrip& row : sessions::AllGuardTrips()) {
+        TestWindow window;
+        window.SetLabelCaption(form::kDistanceLabel, "earlier distance");
+        window.SetLabelCaption(form::kCourseLabel, "earlier course");
+        const auto texts = sessions::BoxTexts(row.points);
+        SetBoxes(window, texts);
+        window.Logic().Recalculate();
+        std::string problem;
+        if (window.beeps != 1) problem = std::to_string(window.beeps) + " beeps";
+        for (int n = 1; n <= form::kBoxCount && problem.empty(); ++n) {
+            const bool zeroed =
+                std::find(row.zeroed.begin(), row.zeroed.end(), n) != row.zeroed.end();
+            const std::string text = window.TextOf(BoxId(n));
+            if (text != (zeroed ? "0" : texts[n - 1]))
+                problem = "Text" + std::to_string(n) + " holds \"" + text + "\"";
+        }
+        if (problem.empty() &&
+            (window.TextOf(LabelId(form::kDistanceLabel)) != "earlier distance" ||
+             window.TextOf(LabelId(form::kCourseLabel)) != "earlier course"))
+            problem = "a label was written";
+        tally.record(std::string("the guard: ") + row.name, problem);
+    }
 }
 
 }  // namespace
 
 void WindowTests(Tally& tally) {
     CheckFrame(tally);
-    CheckBoxes(tally);
-    CheckLabels(tally);
+    CheckScale(tally);
     CheckColours(tally);
     CheckKeysKeepTheWindowOpen(tally);
     CheckFocusAcrossWindows(tally);
-    CheckDpiChange(tally);
+    CheckWorkedResults(tally);
 }
 
 }  // namespace win32_test

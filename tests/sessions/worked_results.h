@@ -1,0 +1,45 @@
+// Worked results as data: what the recalculation must write for given box texts. Each window's
+// tests write the texts into its boxes, recalculate and read its labels back, so both windows
+// are held to the same figures.
+//
+// A coordinate is written as its four boxes hold it, "degrees minutes seconds letter", for
+// instance "52 31 0 N".
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace sessions {
+
+// The start's latitude and longitude, then the destination's.
+struct Points {
+    const char* lat1;
+    const char* lon1;
+    const char* lat2;
+    const char* lon2;
+};
+
+// The texts of Text1 to Text16 (index 0 is Text1) for a start and a destination.
+std::array<std::string, 16> BoxTexts(const Points& points);
+
+struct WorkedResult {
+    const char* name;  // reads as a sentence
+    Points points;
+    const char* distance;  // Label17
+    const char* course;    // Label20
+};
+
+// A coordinate out of range as a whole: its three numeric boxes read "0" afterwards, the
+// window beeps once, every other box keeps its text and neither label changes.
+struct GuardTrip {
+    const char* name;
+    Points points;
+    std::array<int, 3> zeroed;  // n of Textn
+};
+
+// In the window's default (C/English) locale.
+const std::vector<WorkedResult>& AllWorkedResults();
+const std::vector<GuardTrip>& AllGuardTrips();
+
+}  // namespace sessions
