@@ -1,0 +1,80 @@
+#include "qt/announcer.h"
+
+#include <QAccessible>
+
+namespace qt {
+
+namespace {
+
+// Between the words put before a sentence and the sentence: "S, Entfernung ...".
+constexpr char kSentenceJoint[] = ", ";
+
+}  // namespace
+
+Announcer::Announcer(QObject* parent) : QObject(parent) {
+    setObjectName(QStringLiteral("Announcer"));
+    timer_.setSingleShot(true);
+    timer_.setInterval(0);
+    connect(&timer_, &QTimer::timeout, this, &Announcer::Show);
+}
+
+void Announcer::Queue(const QString& sentence) {
+    // Without assistive technology there is no one to tell.
+    if (!QAccessible::isActive()) return;
+    queued_ = sentence;
+    timer_.start();
+}
+
+void Announcer::Lead(const QString& words) {
+    if (!queued_.isEmpty()) queued_.prepend(words + QLatin1String(kSentenceJoint));
+}
+
+void Announcer::Withdraw() {
+    timer_.stop();
+    queued_.clear();
+    if (!showing_) return;
+    showing_ = false;
+    sentence_.clear();
+    Notify(QAccessible::NameChanged);
+    Notify(QAccessible::ObjectHide);
+}
+
+void Announcer::Show() {
+    // Leaving a box unchanged recalculates the same results, which are still showing; they are
+    // not said again at every Tab.
+    const bool heard = showing_ && queued_ == sentence_;
+    sentence_ = queued_;
+    queued_.clear();
+    if (heard) return;
+    showing_ = true;
+    // The name first: a screen reader that has read it before asks again.
+    Notify(QAccessible::NameChanged);
+    Notify(QAccessible::ObjectShow);
+}
+
+void Announcer::Notify(QAccessible::Event type) {
+    QAccessibleEvent event(this, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+AccessibleAnnouncer::AccessibleAnnouncer(Announcer* announcer) : QAccessibleObject(announcer) {}
+
+const Announcer* AccessibleAnnouncer::Object() const {
+    return static_cast<const Announcer*>(object());
+}
+
+QAccessibleInterface* AccessibleAnnouncer::parent() const {
+    return QAccessible::queryAccessibleInterface(object()->parent());
+}
+
+QString AccessibleAnnouncer::text(QAccessible::Text t) const {
+    return t == QAccessible::Name ? Object()->Sentence() : QString();
+}
+
+QAccessible::State AccessibleAnnouncer::state() const {
+    QAccessible::State state;
+    state.invisible = !Object()->Showing();
+    return state;
+}
+
+}  // namespace qt
