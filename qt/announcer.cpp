@@ -19,8 +19,6 @@ Announcer::Announcer(QObject* parent) : QObject(parent) {
 }
 
 void Announcer::Queue(const QString& sentence) {
-    // Without assistive technology there is no one to tell.
-    if (!QAccessible::isActive()) return;
     queued_ = sentence;
     timer_.start();
 }
