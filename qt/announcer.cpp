@@ -20,16 +20,18 @@ Announcer::Announcer(QObject* parent) : QObject(parent) {
 
 void Announcer::Queue(const QString& sentence) {
     queued_ = sentence;
+    lead_.clear();
     timer_.start();
 }
 
 void Announcer::Lead(const QString& words) {
-    if (!queued_.isEmpty()) queued_.prepend(words + QLatin1String(kSentenceJoint));
+    if (!queued_.isEmpty()) lead_ = words;
 }
 
 void Announcer::Withdraw() {
     timer_.stop();
     queued_.clear();
+    lead_.clear();
     if (!showing_) return;
     showing_ = false;
     sentence_.clear();
@@ -40,9 +42,11 @@ void Announcer::Withdraw() {
 void Announcer::Show() {
     // Leaving a box unchanged recalculates the same results, which are still showing; they are
     // not said again at every Tab.
-    const bool heard = showing_ && queued_ == sentence_;
-    sentence_ = queued_;
+    const bool heard = showing_ && lead_.isEmpty() && queued_ == told_;
+    told_ = queued_;
+    sentence_ = lead_.isEmpty() ? queued_ : lead_ + QLatin1String(kSentenceJoint) + queued_;
     queued_.clear();
+    lead_.clear();
     if (heard) return;
     showing_ = true;
     // The name first: a screen reader that has read it before asks again.

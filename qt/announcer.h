@@ -36,6 +36,9 @@ class Announcer : public QObject {
     void Notify(QAccessible::Event event);
 
     QString queued_;
+    QString lead_;
+    // The sentence last shown, without the words put before it.
+    QString told_;
     QString sentence_;
     bool showing_ = false;
     QTimer timer_;

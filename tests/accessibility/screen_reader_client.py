@@ -217,15 +217,20 @@ def main():
     events = heard.take()
     checks.equal("focus after the remaining entries", focused(events)[-1], "nach Breite Halbkugel")
     type_text("x")
+    toggled = heard.take()
+    checks.equal("Berlin to Munich is announced", announcements(toggled), [BERLIN_TO_MUNICH])
+
+    key("shift+Tab", "Tab")
     events = heard.take()
-    checks.equal("Berlin to Munich is announced", announcements(events), [BERLIN_TO_MUNICH])
+    checks.equal("leaving the unchanged seconds after the toggle does not say the results again",
+                 announcements(events), [])
 
     checks.start("the results are where review reads")
     results = sorted((a for a in labels if extents(a)[1] > extents(by_name["von Breite Grad"])[1] + 20),
                      key=lambda a: extents(a)[0])
     checks.equal("the bottom line, left to right", [a.name for a in results],
                  [" sind es ", "503,9 Km", " Richtung: ", "195,5 Grad"])
-    renamed = [name for type_, role, name, _ in events
+    renamed = [name for type_, role, name, _ in toggled
                if type_.endswith("accessible-name") and role == pyatspi.ROLE_LABEL]
     checks.equal("the result labels tell their new names", renamed[-2:], ["503,9 Km", "195,5 Grad"])
 
