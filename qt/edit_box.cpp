@@ -3,6 +3,8 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include "form/key_codes.h"
 
@@ -49,6 +51,25 @@ EditBox::EditBox(int box, BoxEvents& events, QWidget* parent)
 void EditBox::WriteText(const QString& text) {
     setText(text);
     setCursorPosition(0);
+}
+
+QRect EditBox::CharacterRect(int offset) const {
+    const QString content = text();
+    if (offset < 0 || offset >= content.size()) return {};
+    // As QLineEdit lays out its line: a margin of 2 pixels either side, the text and the caret
+    // centred on what is left.
+    constexpr int kLineMargin = 2;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const QRect line = contents.adjusted(kLineMargin, 0, -kLineMargin, 0);
+    const QFontMetrics metrics = fontMetrics();
+    const int caretWidth = style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, this);
+    const int used = metrics.horizontalAdvance(content) + 1 + caretWidth;
+    const int left = line.x() + (line.width() - used) / 2;
+    const int top = line.y() + (line.height() - metrics.height() + 1) / 2;
+    return QRect(left + metrics.horizontalAdvance(content.left(offset)), top,
+                 metrics.horizontalAdvance(content.at(offset)), metrics.height());
 }
 
 void EditBox::keyPressEvent(QKeyEvent* event) {

@@ -35,6 +35,9 @@ class EditBox : public QLineEdit {
     // The program's own write: the caret ends at the start with nothing selected.
     void WriteText(const QString& text);
 
+    // Where the character at offset is drawn, in the box's pixels; empty past the text.
+    QRect CharacterRect(int offset) const;
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;

@@ -1,5 +1,7 @@
 #include "qt/main_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
@@ -14,6 +16,7 @@
 
 #include "form/accessible_text.h"
 #include "form/texts.h"
+#include "qt/accessible_box.h"
 #include "qt/colour.h"
 #include "qt/line.h"
 
@@ -77,9 +80,44 @@ QIcon IconOf(const std::vector<QImage>& images) {
     return icon;
 }
 
+// The window as a frame, for Qt reads a plain top-level widget as a filler and a screen reader
+// finds a window's title on its frame; its announcer is its last child.
+class AccessibleWindow : public QAccessibleWidget {
+  public:
+    explicit AccessibleWindow(MainWindow* window)
+        : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return QAccessibleWidget::childCount() + 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == QAccessibleWidget::childCount() ? Announcer()
+                                                        : QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child == Announcer() ? QAccessibleWidget::childCount()
+                                    : QAccessibleWidget::indexOfChild(child);
+    }
+
+  private:
+    QAccessibleInterface* Announcer() const {
+        return QAccessible::queryAccessibleInterface(
+            static_cast<MainWindow*>(widget())->Announcements());
+    }
+};
+
+QAccessibleInterface* AccessibleInterfaceOf(const QString&, QObject* object) {
+    if (auto* box = dynamic_cast<EditBox*>(object)) return new AccessibleBox(box);
+    if (auto* window = dynamic_cast<MainWindow*>(object)) return new AccessibleWindow(window);
+    if (auto* announcer = dynamic_cast<Announcer*>(object))
+        return new AccessibleAnnouncer(announcer);
+    return nullptr;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
+    static const bool accessibleInterfacesInstalled =
+        (QAccessible::installFactory(AccessibleInterfaceOf), true);
+    Q_UNUSED(accessibleInterfacesInstalled);
     setObjectName(QStringLiteral("Form1"));
     // A fixed frame with the icon's system menu and the close box, no minimise or maximise box.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
@@ -116,7 +154,11 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
         if (style.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setAlignment(style.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
         label->setText(QString::fromUtf8(layout.caption));
-        label->setAccessibleName(QString::fromStdString(form::AccessibleNameOfLabel(layout.label)));
+        // No accessible name: every label reads as its caption, a result as its figure, which is
+        // what a screen reader's review of the window then says. What a result is stands in its
+        // description.
+        label->setAccessibleDescription(
+            QString::fromStdString(form::AccessibleNameOfLabel(layout.label)));
         label->setGeometry(PixelRect(layout.left, layout.top, layout.width, layout.height));
         if (style.autoSize) label->adjustSize();
         labels_[layout.label - 1] = label;
@@ -137,6 +179,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
         box->setGeometry(PixelRect(layout.left, layout.top, layout.width, form::kBoxHeight));
         box->WriteText(QString::fromUtf8(layout.initialText));
         box->setAccessibleName(QString::fromStdString(form::AccessibleNameOfBox(layout.box)));
+        box->setAccessibleDescription(
+            QString::fromStdString(form::AccessibleDescriptionOfBox(layout.box)));
         boxes_[layout.box - 1] = box;
     }
     boxes_[form::kBoxesInTabOrder.front().box - 1]->setFocus(Qt::OtherFocusReason);
@@ -157,10 +201,9 @@ void MainWindow::SetBoxText(int box, std::string_view text) {
 }
 
 void MainWindow::SetLabelCaption(int label, std::string_view caption) {
-    const QString text = FromUtf8(caption);
-    labels_[label - 1]->setText(text);
-    // Its accessible name says what the result is; a screen reader reads the figure from here.
-    labels_[label - 1]->setAccessibleDescription(text);
+    labels_[label - 1]->setText(FromUtf8(caption));
+    if (caption.empty() && (label == form::kDistanceLabel || label == form::kCourseLabel))
+        announcer_.Withdraw();
 }
 
 void MainWindow::Beep() {
@@ -168,7 +211,9 @@ void MainWindow::Beep() {
     emit Beeped();
 }
 
-void MainWindow::Announce(std::string_view) {}
+void MainWindow::Announce(std::string_view message) {
+    announcer_.Queue(FromUtf8(message));
+}
 
 std::optional<double> MainWindow::ToNumber(std::string_view text) const {
     bool ok = false;
@@ -184,6 +229,9 @@ std::string MainWindow::DecimalSeparator() const {
 
 void MainWindow::KeyPress(int box, int& keyAscii) {
     form_.KeyPress(box, keyAscii);
+    // A screen reader echoes the key typed, not the letter it toggled to: the new letter leads
+    // what is heard after the toggle.
+    if (form::IsLetterBox(box)) announcer_.Lead(boxes_[box - 1]->text());
 }
 
 // A context menu takes the focus with PopupFocusReason, another program with

@@ -9,6 +9,7 @@
 #include "form/focus_tracker.h"
 #include "form/form.h"
 #include "form/layout.h"
+#include "qt/announcer.h"
 #include "qt/edit_box.h"
 
 class QLabel;
@@ -25,6 +26,7 @@ class MainWindow : public QWidget, public form::Controls, private BoxEvents {
     form::Form& Logic() { return form_; }
     EditBox* Box(int n) const { return boxes_[n - 1]; }
     QLabel* Label(int n) const { return labels_[n - 1]; }
+    Announcer* Announcements() { return &announcer_; }
 
     // Controls
     std::string BoxText(int box) const override;
@@ -49,6 +51,7 @@ class MainWindow : public QWidget, public form::Controls, private BoxEvents {
     std::array<EditBox*, form::kBoxCount> boxes_{};
     std::array<QLabel*, form::kLabelCount> labels_{};
     form::FocusTracker focus_{form_};
+    Announcer announcer_{this};
 };
 
 }  // namespace qt

@@ -1,0 +1,82 @@
+#include "qt/announcer.h"
+
+#include <QAccessible>
+
+namespace qt {
+
+namespace {
+
+// Between the words put before a sentence and the sentence: "S, Entfernung ...".
+constexpr char kSentenceJoint[] = ", ";
+
+}  // namespace
+
+Announcer::Announcer(QObject* parent) : QObject(parent) {
+    setObjectName(QStringLiteral("Announcer"));
+    timer_.setSingleShot(true);
+    timer_.setInterval(0);
+    connect(&timer_, &QTimer::timeout, this, &Announcer::Show);
+}
+
+void Announcer::Queue(const QString& sentence) {
+    queued_ = sentence;
+    lead_.clear();
+    timer_.start();
+}
+
+void Announcer::Lead(const QString& words) {
+    if (!queued_.isEmpty()) lead_ = words;
+}
+
+void Announcer::Withdraw() {
+    timer_.stop();
+    queued_.clear();
+    lead_.clear();
+    if (!showing_) return;
+    showing_ = false;
+    sentence_.clear();
+    Notify(QAccessible::NameChanged);
+    Notify(QAccessible::ObjectHide);
+}
+
+void Announcer::Show() {
+    // Leaving a box unchanged recalculates the same results, which are still showing; they are
+    // not said again at every Tab.
+    const bool heard = showing_ && lead_.isEmpty() && queued_ == told_;
+    told_ = queued_;
+    sentence_ = lead_.isEmpty() ? queued_ : lead_ + QLatin1String(kSentenceJoint) + queued_;
+    queued_.clear();
+    lead_.clear();
+    if (heard) return;
+    showing_ = true;
+    // The name first: a screen reader that has read it before asks again.
+    Notify(QAccessible::NameChanged);
+    Notify(QAccessible::ObjectShow);
+}
+
+void Announcer::Notify(QAccessible::Event type) {
+    QAccessibleEvent event(this, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+AccessibleAnnouncer::AccessibleAnnouncer(Announcer* announcer) : QAccessibleObject(announcer) {}
+
+const Announcer* AccessibleAnnouncer::Object() const {
+    return static_cast<const Announcer*>(object());
+}
+
+QAccessibleInterface* AccessibleAnnouncer::parent() const {
+    return QAccessible::queryAccessibleInterface(object()->parent());
+}
+
+QString AccessibleAnnouncer::text(QAccessible::Text t) const {
+    return t == QAccessible::Name ? Object()->Sentence() : QString();
+}
+
+QAccessible::State AccessibleAnnouncer::state() const {
+    QAccessible::State state;
+    state.invisible = !Object()->Showing();
+    return state;
+}
+
+}  // namespace qt

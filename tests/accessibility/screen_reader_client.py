@@ -1,0 +1,283 @@
+#!/usr/bin/python3
+"""Reads the running Fernbogen window over the AT-SPI bus as a screen reader does, while real key
+presses (xdotool) fill it in from Berlin to Munich. Checks what a screen reader relies on: roles,
+names, descriptions, values, the runs of text attributes, and the events it speaks from.
+
+Run with the system's Python, which has pyatspi, inside a D-Bus session with the AT-SPI bus and on
+the X display of a Fernbogen started in a German locale. Prints each failed check and a closing
+line 'N passed, M failed'; exits non-zero when a check failed.
+"""
+
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+TITLE = "berechnet Abstand geographischer Punkte auf dem Fernbogen"
+LON_DEGREES, LAT_DEGREES, MINUTES = "0 bis 180", "0 bis 90", "0 bis 59"
+
+# The sixteen boxes in tab order: name, description, initial value.
+BOXES = [
+    ("von Länge Grad", LON_DEGREES, "0"),
+    ("von Länge Minuten", MINUTES, "0"),
+    ("von Länge Sekunden", MINUTES, "0"),
+    ("von Länge Halbkugel", "W oder E, jede Taste wechselt", "W"),
+    ("von Breite Grad", LAT_DEGREES, "0"),
+    ("von Breite Minuten", MINUTES, "0"),
+    ("von Breite Sekunden", MINUTES, "0"),
+    ("von Breite Halbkugel", "N oder S, jede Taste wechselt", "N"),
+    ("nach Länge Grad", LON_DEGREES, "0"),
+    ("nach Länge Minuten", MINUTES, "0"),
+    ("nach Länge Sekunden", MINUTES, "0"),
+    ("nach Länge Halbkugel", "E oder W, jede Taste wechselt", "E"),
+    ("nach Breite Grad", LAT_DEGREES, "0"),
+    ("nach Breite Minuten", MINUTES, "0"),
+    ("nach Breite Sekunden", MINUTES, "0"),
+    ("nach Breite Halbkugel", "S oder N, jede Taste wechselt", "S"),
+]
+
+BERLIN_TO_MUNICH = "N, Entfernung 503,9 Km, Richtung 195,5 Grad"
+
+
+class Checks:
+    def __init__(self):
+        self.passed = 0
+        self.failed = 0
+        self.group = ""
+
+    def start(self, group):
+        self.group = group
+        print(f"--- {group}")
+
+    def equal(self, what, actual, expected):
+        if actual == expected:
+            self.passed += 1
+        else:
+            self.failed += 1
+            print(f"FAIL [{self.group}] {what}: got {actual!r}, expected {expected!r}")
+
+    def true(self, what, condition, detail=""):
+        self.equal(what + (f" ({detail})" if detail else ""), bool(condition), True)
+
+
+class Heard:
+    """The events a screen reader acts on, as they arrive."""
+
+    TYPES = ["focus:", "object:state-changed:showing", "object:property-change:accessible-name"]
+
+    def __init__(self):
+        self.events = []
+        pyatspi.Registry.registerEventListener(self._record, *self.TYPES)
+
+    def _record(self, event):
+        try:
+            role = event.source.getRole()
+            # A screen reader reads the name when the event comes, as here.
+            name = event.source.name
+        except Exception:
+            return
+        self.events.append((event.type, role, name, event.detail1))
+
+    def pump(self, seconds):
+        context = GLib.MainContext.default()
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            while context.pending():
+                context.iteration(False)
+            time.sleep(0.01)
+
+    def take(self, settle=0.4):
+        self.pump(settle)
+        events, self.events = self.events, []
+        return events
+
+
+def announcements(events):
+    """What a screen reader speaks as notifications: the names of those that show."""
+    return [name for type_, role, name, shown in events
+            if type_.startswith("object:state-changed:showing") and role == pyatspi.ROLE_NOTIFICATION
+            and shown == 1]
+
+
+def focused(events):
+    return [name for type_, role, name, _ in events if type_.startswith("focus:")]
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "40", *keys], check=True)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
+
+
+def find_window(heard, timeout=20):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name == "fernbogen":
+                for window in app:
+                    if window is not None and window.name == TITLE:
+                        return app, window
+        heard.pump(0.2)
+    return None, None
+
+
+def descendants(accessible):
+    for child in accessible:
+        yield child
+        yield from descendants(child)
+
+
+def extents(accessible):
+    return accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+
+
+def text_of(accessible):
+    text = accessible.queryText()
+    return text.getText(0, -1)
+
+
+def main():
+    checks = Checks()
+    heard = Heard()
+    app, window = find_window(heard)
+    if window is None:
+        print("FAIL the window 'fernbogen' did not appear on the AT-SPI bus")
+        print("0 passed, 1 failed")
+        return 1
+
+    checks.start("the window")
+    checks.equal("role", window.getRole(), pyatspi.ROLE_FRAME)
+    checks.equal("name is the title", window.name, TITLE)
+    everything = list(descendants(window))
+    boxes = [a for a in everything if a.getRole() == pyatspi.ROLE_TEXT]
+    labels = [a for a in everything if a.getRole() == pyatspi.ROLE_LABEL]
+    notifications = [a for a in everything if a.getRole() == pyatspi.ROLE_NOTIFICATION]
+    checks.equal("number of boxes", len(boxes), 16)
+    checks.equal("number of notifications", len(notifications), 1)
+    if notifications:
+        checks.true("the notification is not showing before anything is announced",
+                    not notifications[0].getState().contains(pyatspi.STATE_SHOWING))
+
+    checks.start("every box's name, description, value and state")
+    for box, (name, description, value) in zip(boxes, BOXES):
+        checks.equal(f"name of box {boxes.index(box) + 1}", box.name, name)
+        checks.equal(f"description of {name}", box.description, description)
+        checks.equal(f"value of {name}", text_of(box), value)
+        state = box.getState()
+        checks.true(f"{name} is editable and focusable",
+                    state.contains(pyatspi.STATE_EDITABLE) and state.contains(pyatspi.STATE_FOCUSABLE))
+    by_name = {box.name: box for box in boxes}
+
+    checks.start("entering the first box by a click")
+    first = by_name["von Länge Grad"]
+    x, y, width, height = extents(first)
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^berechnet Abstand",
+                    "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"],
+                   check=True)
+    heard.take(0.6)
+    checks.true("von Länge Grad has the focus", first.getState().contains(pyatspi.STATE_FOCUSED))
+
+    checks.start("Berlin to Munich, typed with Tab: focus moves box by box, results are announced")
+    type_text("13")
+    key("Tab")
+    events = heard.take()
+    checks.equal("focus after Tab", focused(events), ["von Länge Minuten"])
+    checks.equal("announced after leaving von Länge Grad", announcements(events),
+                 ["Entfernung 1445 km, Richtung 90,0 Grad"])
+    kinds = [type_ for type_, role, _, shown in events
+             if type_.startswith("focus:") or (role == pyatspi.ROLE_NOTIFICATION and shown == 1)]
+    checks.equal("the announcement comes after the focus has moved", kinds,
+                 ["focus:", "object:state-changed:showing"])
+
+    type_text("24")
+    key("Tab", "Tab")
+    events = heard.take()
+    checks.equal("focus after two Tabs", focused(events), ["von Länge Sekunden", "von Länge Halbkugel"])
+    checks.equal("leaving the unchanged seconds does not say the same results again",
+                 announcements(events), ["Entfernung 1489 km, Richtung 90,0 Grad"])
+
+    type_text("e")
+    events = heard.take()
+    checks.equal("a letter toggle is heard with its new letter", announcements(events),
+                 ["E, Entfernung 1489 km, Richtung 270,0 Grad"])
+    checks.equal("the letter box holds the new letter", text_of(by_name["von Länge Halbkugel"]), "E")
+
+    for keys in (["Tab"], "52", ["Tab"], "31", ["Tab", "Tab", "Tab"], "11", ["Tab"], "35",
+                 ["Tab", "Tab", "Tab"], "48", ["Tab"], "8", ["Tab", "Tab"]):
+        if isinstance(keys, list):
+            key(*keys)
+        else:
+            type_text(keys)
+    events = heard.take()
+    checks.equal("focus after the remaining entries", focused(events)[-1], "nach Breite Halbkugel")
+    type_text("x")
+    toggled = heard.take()
+    checks.equal("Berlin to Munich is announced", announcements(toggled), [BERLIN_TO_MUNICH])
+
+    key("shift+Tab", "Tab")
+    events = heard.take()
+    checks.equal("leaving the unchanged seconds after the toggle does not say the results again",
+                 announcements(events), [])
+
+    checks.start("the results are where review reads")
+    results = sorted((a for a in labels if extents(a)[1] > extents(by_name["von Breite Grad"])[1] + 20),
+                     key=lambda a: extents(a)[0])
+    checks.equal("the bottom line, left to right", [a.name for a in results],
+                 [" sind es ", "503,9 Km", " Richtung: ", "195,5 Grad"])
+    renamed = [name for type_, role, name, _ in toggled
+               if type_.endswith("accessible-name") and role == pyatspi.ROLE_LABEL]
+    checks.equal("the result labels tell their new names", renamed[-2:], ["503,9 Km", "195,5 Grad"])
+
+    checks.start("a box's value is read whole")
+    start_degrees = by_name["von Länge Grad"]
+    text = start_degrees.queryText()
+    checks.equal("von Länge Grad holds 13", text.getText(0, -1), "13")
+    for offset in (0, 1):
+        _, run_start, run_end = text.getAttributeRun(offset, False)
+        checks.equal(f"the attribute run at offset {offset}", (run_start, run_end), (0, 2))
+    box_x, box_y, box_width, box_height = extents(start_degrees)
+    first_char = text.getCharacterExtents(0, pyatspi.DESKTOP_COORDS)
+    second_char = text.getCharacterExtents(1, pyatspi.DESKTOP_COORDS)
+    checks.true("the characters lie in the box, the second right of the first",
+                box_x <= first_char[0] < second_char[0] < box_x + box_width
+                and first_char[2] > 0 and box_y <= first_char[1] < box_y + box_height,
+                f"box {(box_x, box_y, box_width, box_height)}, characters {first_char} {second_char}")
+
+    checks.start("typing withdraws the announcement and nothing stale follows")
+    key("shift+Tab")
+    heard.take()
+    type_text("9")
+    events = heard.take(0.8)
+    checks.equal("nothing announced after typing", announcements(events), [])
+    hidden = [name for type_, role, name, shown in events
+              if type_.startswith("object:state-changed:showing") and role == pyatspi.ROLE_NOTIFICATION
+              and shown == 0]
+    checks.equal("the notification hides with an empty name", hidden, [""])
+    checks.equal("the results are empty", [a.name for a in results][1::2], ["", ""])
+
+    checks.start("the guard is heard")
+    key("shift+Tab", "shift+Tab")
+    heard.take()
+    type_text("90")
+    key("Tab")
+    type_text("30")
+    key("Tab")
+    events = heard.take()
+    checks.equal("out of range is announced last", announcements(events)[-1:],
+                 ["nach Breite außerhalb des Bereichs, auf 0 gesetzt"])
+    checks.equal("its boxes read 0 again",
+                 [text_of(by_name[f"nach Breite {field}"]) for field in ("Grad", "Minuten", "Sekunden")],
+                 ["0", "0", "0"])
+
+    print(f"{checks.passed} passed, {checks.failed} failed")
+    return 1 if checks.failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
