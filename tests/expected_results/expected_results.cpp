@@ -1,10 +1,10 @@
-#include "expected_results.h"
+#include "expected_results/expected_results.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 
-namespace fuzz {
+namespace expected_results {
 
 namespace {
 
@@ -168,4 +168,4 @@ ExpectedResults Recompute(const BoxValues& values, const std::string& decimalSep
     return r;
 }
 
-}  // namespace fuzz
+}  // namespace expected_results
