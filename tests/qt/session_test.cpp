@@ -37,6 +37,17 @@ QString Run(MainWindow& window, const Step& step, const QSignalSpy& beeps) {
                 return QString("focus is in %1")
                     .arg(Focused() ? Focused()->objectName() : "nothing");
             break;
+        case Action::ExpectSelection: {
+            const auto* box = qobject_cast<QLineEdit*>(Focused());
+            if (!box) return "no box has the focus";
+            const int caret = box->cursorPosition();
+            const QString actual =
+                box->hasSelectedText()
+                    ? QString("%1-%2").arg(box->selectionStart()).arg(box->selectionEnd())
+                    : QString("%1-%1").arg(caret);
+            if (actual != text) return QString("the selection is %1").arg(actual);
+            break;
+        }
         case Action::ExpectBeeps:
             if (beeps.count() != step.count) return QString("%1 beeps").arg(beeps.count());
             break;

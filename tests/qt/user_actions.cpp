@@ -91,6 +91,7 @@ QString Perform(qt::MainWindow& window, const sessions::Step& step) {
         }
         case Action::ExpectText:
         case Action::ExpectFocus:
+        case Action::ExpectSelection:
         case Action::ExpectBeeps:
             break;
     }

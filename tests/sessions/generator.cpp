@@ -328,6 +328,8 @@ std::string ScriptOf(const Step& step) {
             return "expect " + control() + " = " + step.text;
         case Action::ExpectFocus:
             return "expect focus " + control();
+        case Action::ExpectSelection:
+            return "expect selection " + step.text;
         case Action::ExpectBeeps:
             return "expect beeps " + std::to_string(step.count);
     }

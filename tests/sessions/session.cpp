@@ -40,6 +40,8 @@ Step ParseStep(const std::string& step) {
     if (verb == "expect") {
         if (rest.rfind("focus ", 0) == 0)
             return {Action::ExpectFocus, ControlOf(Trim(rest.substr(6))), {}, 0};
+        if (rest.rfind("selection ", 0) == 0)
+            return {Action::ExpectSelection, 0, Trim(rest.substr(10)), 0};
         if (rest.rfind("beeps ", 0) == 0)
             return {Action::ExpectBeeps, 0, {}, std::stoi(rest.substr(6))};
         const auto eq = rest.find(" =");

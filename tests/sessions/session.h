@@ -13,6 +13,7 @@
 //   expect TextN = TEXT  a box's text (TEXT may be empty)
 //   expect LabelN = TEXT a label's caption
 //   expect focus TextN   which box has the focus
+//   expect selection S-E the selected range in the box with the focus, or the caret as S-S
 //   expect beeps N       how many beeps the guard has sounded since the session began
 #pragma once
 
@@ -21,12 +22,23 @@
 
 namespace sessions {
 
-enum class Action { Click, Tab, Backtab, Type, Key, Paste, ExpectText, ExpectFocus, ExpectBeeps };
+enum class Action {
+    Click,
+    Tab,
+    Backtab,
+    Type,
+    Key,
+    Paste,
+    ExpectText,
+    ExpectFocus,
+    ExpectSelection,
+    ExpectBeeps
+};
 
 struct Step {
     Action action;
     int control = 0;   // n of TextN or LabelN; for Click and ExpectText, negative for a label
-    std::string text;  // typed or pasted text, key name, the edge clicked, expected text
+    std::string text;  // typed or pasted text, key name, the edge clicked, expected text or range
     int count = 0;     // ExpectBeeps
 };
 

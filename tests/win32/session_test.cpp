@@ -90,6 +90,14 @@ std::string Run(TestWindow& window, const UserInput& user, const Step& step) {
         case Action::ExpectFocus:
             if (GetFocus() != window.Box(step.control)) return "focus is in " + NameOf(GetFocus());
             break;
+        case Action::ExpectSelection: {
+            DWORD start = 0, end = 0;
+            SendMessageW(GetFocus(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                         reinterpret_cast<LPARAM>(&end));
+            const std::string actual = std::to_string(start) + "-" + std::to_string(end);
+            if (actual != step.text) return "the selection is " + actual;
+            break;
+        }
         case Action::ExpectBeeps:
             if (window.beeps != step.count) return std::to_string(window.beeps) + " beeps";
             break;
