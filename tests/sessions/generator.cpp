@@ -76,6 +76,9 @@ class Generator {
     std::vector<Step> Session() {
         const auto length =
             static_cast<std::size_t>(random_.Between(kMinGeneratedActions, kMaxGeneratedActions));
+        // Phrases by their share: a value typed into a box (35 %), a coordinate that trips the
+        // guard (8 %), a paste (15 %), editing keys in one box (12 %), letters into a letter box
+        // (8 %), any single action (22 %).
         while (steps_.size() < length) {
             const int roll = random_.Between(0, 99);
             if (roll < 35)
