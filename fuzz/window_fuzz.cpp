@@ -28,7 +28,7 @@
 #include <string>
 #include <vector>
 
-#include "expected_results.h"
+#include "expected_results/expected_results.h"
 #include "form/key_codes.h"
 #include "qt/edit_box.h"
 #include "qt/main_window.h"
@@ -371,11 +371,11 @@ class Session {
             }
             Fail("the guard Beeped, yet no coordinate reads 0");
         }
-        fuzz::BoxValues values;
+        expected_results::BoxValues values;
         for (int i = 0; i < kNumeric; ++i) values.numbers[i] = Convert(texts[i]).value_or(0);
         for (int i = 0; i < 4; ++i) values.letters[i] = texts[kNumeric + i];
-        const fuzz::ExpectedResults expected =
-            fuzz::Recompute(values, QLocale().decimalPoint().toStdString());
+        const expected_results::ExpectedResults expected =
+            expected_results::Recompute(values, QLocale().decimalPoint().toStdString());
         if (expected.guardTrips)
             Fail("group " + std::to_string(expected.trippedGroup) +
                  " is out of range, yet the guard did not beep");

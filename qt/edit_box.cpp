@@ -1,10 +1,12 @@
 #include "qt/edit_box.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <utility>
 
 #include "form/key_codes.h"
 
@@ -51,6 +53,7 @@ EditBox::EditBox(int box, BoxEvents& events, QWidget* parent)
 void EditBox::WriteText(const QString& text) {
     setText(text);
     setCursorPosition(0);
+    if (QApplication::focusWidget() == this && !arrived_) writtenOnArrival_ = true;
 }
 
 QRect EditBox::CharacterRect(int offset) const {
@@ -91,6 +94,8 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
     event->accept();
     // A single-line box does nothing with Enter and Escape, and they must not reach the window.
     if (keyAscii == 0 || keyAscii == form::kEnter || keyAscii == form::kEscape) return;
+    // Nor does Backspace with Ctrl held delete (Ctrl+H, Ctrl+Backspace), as in the Win32 window.
+    if (keyAscii == form::kBackspace && (event->modifiers() & Qt::ControlModifier)) return;
     // The character is applied, not the key: with Ctrl or Alt held the key would run one of the
     // box's editing shortcuts (Ctrl+Shift+Backspace clears the line, Ctrl+U and Ctrl+K do on X11)
     // and empty a letter box whose handler has just written its letter.
@@ -125,10 +130,24 @@ void EditBox::ApplyCharacter(int keyAscii) {
 
 void EditBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    arrived_ = true;
+    // A click places its caret after this.
+    if (event->reason() != Qt::MouseFocusReason) KeepWrittenCaret();
     if (events_) events_->FocusIn(box_, event->reason());
 }
 
+void EditBox::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    KeepWrittenCaret();
+}
+
+void EditBox::KeepWrittenCaret() {
+    if (std::exchange(writtenOnArrival_, false)) setCursorPosition(0);
+}
+
 void EditBox::focusOutEvent(QFocusEvent* event) {
+    arrived_ = false;
+    writtenOnArrival_ = false;
     QLineEdit::focusOutEvent(event);
     if (events_) events_->FocusOut(box_, event->reason());
 }

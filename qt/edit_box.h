@@ -43,6 +43,7 @@ class EditBox : public QLineEdit {
     void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     // Notifies, then applies each character the handler let through.
@@ -51,8 +52,18 @@ class EditBox : public QLineEdit {
     // maximum length: a printable one is inserted, Backspace deletes; others do nothing.
     void ApplyCharacter(int keyAscii);
 
+    // Puts the caret back where the program's write put it, if the write came while the focus
+    // was on its way here.
+    void KeepWrittenCaret();
+
     int box_;
     BoxEvents* events_;
+    bool arrived_ = false;  // focusInEvent has come since the box last lost the focus
+    // Qt moves the focus here before the box left is told, so a text that box's validation writes
+    // here would come before this box's Tab selection and click caret. The write has the last word
+    // instead, as in the Win32 window, where Tab selects and a click places the caret before the
+    // focus moves.
+    bool writtenOnArrival_ = false;
 };
 
 }  // namespace qt

@@ -1,7 +1,6 @@
 // Replays every user session through the real Qt widgets: mouse clicks, key presses, Tab, the
 // clipboard and the boxes' paste action.
 #include <QApplication>
-#include <QClipboard>
 #include <QLabel>
 #include <QLocale>
 #include <QSignalSpy>
@@ -9,6 +8,7 @@
 
 #include "qt/main_window.h"
 #include "sessions/session.h"
+#include "user_actions.h"
 
 using qt::MainWindow;
 using sessions::Action;
@@ -22,52 +22,10 @@ QWidget* Focused() {
     return QApplication::focusWidget();
 }
 
-void PressKey(const std::string& name) {
-    static const std::map<std::string, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys{
-        {"Enter", {Qt::Key_Return, {}}},
-        {"Escape", {Qt::Key_Escape, {}}},
-        {"Backspace", {Qt::Key_Backspace, {}}},
-        {"Delete", {Qt::Key_Delete, {}}},
-        {"Left", {Qt::Key_Left, {}}},
-        {"Right", {Qt::Key_Right, {}}},
-        {"Home", {Qt::Key_Home, {}}},
-        {"End", {Qt::Key_End, {}}},
-        {"CtrlV", {Qt::Key_V, Qt::ControlModifier}},
-    };
-    const auto it = keys.find(name);
-    QVERIFY2(it != keys.end(), ("no such key: " + name).c_str());
-    QTest::keyClick(Focused(), it->second.first, it->second.second);
-}
-
 // Runs one step; returns what an expectation found wrong, or nothing.
 QString Run(MainWindow& window, const Step& step, const QSignalSpy& beeps) {
     const QString text = QString::fromStdString(step.text);
     switch (step.action) {
-        case Action::Click: {
-            QWidget* box = window.Box(step.control);
-            QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
-            break;
-        }
-        case Action::Tab:
-            QTest::keyClick(Focused(), Qt::Key_Tab);
-            break;
-        case Action::Backtab:
-            QTest::keyClick(Focused(), Qt::Key_Tab, Qt::ShiftModifier);
-            break;
-        case Action::Type:
-            for (const char c : step.text) QTest::keyClick(Focused(), c);
-            break;
-        case Action::Key:
-            PressKey(step.text);
-            break;
-        case Action::Paste: {
-            auto* box = qobject_cast<QLineEdit*>(Focused());
-            if (!box) return "no box has the focus to paste into";
-            QGuiApplication::clipboard()->setText(text);
-            box->selectAll();
-            box->paste();
-            break;
-        }
         case Action::ExpectText: {
             const QString actual = step.control > 0 ? window.Box(step.control)->text()
                                                     : window.Label(-step.control)->text();
@@ -79,9 +37,22 @@ QString Run(MainWindow& window, const Step& step, const QSignalSpy& beeps) {
                 return QString("focus is in %1")
                     .arg(Focused() ? Focused()->objectName() : "nothing");
             break;
+        case Action::ExpectSelection: {
+            const auto* box = qobject_cast<QLineEdit*>(Focused());
+            if (!box) return "no box has the focus";
+            const int caret = box->cursorPosition();
+            const QString actual =
+                box->hasSelectedText()
+                    ? QString("%1-%2").arg(box->selectionStart()).arg(box->selectionEnd())
+                    : QString("%1-%1").arg(caret);
+            if (actual != text) return QString("the selection is %1").arg(actual);
+            break;
+        }
         case Action::ExpectBeeps:
             if (beeps.count() != step.count) return QString("%1 beeps").arg(beeps.count());
             break;
+        default:
+            return qt_test::Perform(window, step);
     }
     return {};
 }

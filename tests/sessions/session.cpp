@@ -23,7 +23,15 @@ Step ParseStep(const std::string& step) {
     const auto blank = step.find(' ');
     const std::string verb = step.substr(0, blank);
     const std::string rest = blank == std::string::npos ? "" : step.substr(blank + 1);
-    if (verb == "click") return {Action::Click, ControlOf(Trim(rest)), {}, 0};
+    if (verb == "click") {
+        const std::string target = Trim(rest);
+        const auto edge = target.find(' ');
+        if (edge == std::string::npos) return {Action::Click, ControlOf(target), {}, 0};
+        const std::string side = Trim(target.substr(edge));
+        if (side != kLeftEdge && side != kRightEdge)
+            throw std::invalid_argument("no edge: " + side);
+        return {Action::Click, ControlOf(target.substr(0, edge)), side, 0};
+    }
     if (verb == "tab") return {Action::Tab, 0, {}, 0};
     if (verb == "backtab") return {Action::Backtab, 0, {}, 0};
     if (verb == "type") return {Action::Type, 0, rest, 0};
@@ -32,6 +40,8 @@ Step ParseStep(const std::string& step) {
     if (verb == "expect") {
         if (rest.rfind("focus ", 0) == 0)
             return {Action::ExpectFocus, ControlOf(Trim(rest.substr(6))), {}, 0};
+        if (rest.rfind("selection ", 0) == 0)
+            return {Action::ExpectSelection, 0, Trim(rest.substr(10)), 0};
         if (rest.rfind("beeps ", 0) == 0)
             return {Action::ExpectBeeps, 0, {}, std::stoi(rest.substr(6))};
         const auto eq = rest.find(" =");

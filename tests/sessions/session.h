@@ -2,14 +2,18 @@
 // window's tests replay the same sessions through its real controls.
 //
 // A script is a list of steps separated by ";" (blanks around a step are dropped):
-//   click TextN          click into a box with the mouse
+//   click TextN [EDGE]   click into a box with the mouse: in the middle, or with EDGE "left" or
+//                        "right" just inside that edge, before or after the text
+//   click LabelN         click on a label
 //   tab / backtab        Tab / Shift+Tab
 //   type CHARS           type each character as a key press (a blank inside CHARS is a key too)
-//   key NAME             one key: Enter, Escape, Backspace, Delete, Left, Right, Home, End, CtrlV
+//   key NAME             one key: Enter, Escape, Backspace, Delete, Left, Right, Home, End, or
+//                        Ctrl with a letter (CtrlA to CtrlZ)
 //   paste TEXT           put TEXT on the clipboard and paste it through the box's paste action
 //   expect TextN = TEXT  a box's text (TEXT may be empty)
 //   expect LabelN = TEXT a label's caption
 //   expect focus TextN   which box has the focus
+//   expect selection S-E the selected range in the box with the focus, or the caret as S-S
 //   expect beeps N       how many beeps the guard has sounded since the session began
 #pragma once
 
@@ -18,14 +22,29 @@
 
 namespace sessions {
 
-enum class Action { Click, Tab, Backtab, Type, Key, Paste, ExpectText, ExpectFocus, ExpectBeeps };
+enum class Action {
+    Click,
+    Tab,
+    Backtab,
+    Type,
+    Key,
+    Paste,
+    ExpectText,
+    ExpectFocus,
+    ExpectSelection,
+    ExpectBeeps
+};
 
 struct Step {
     Action action;
-    int control = 0;   // n of TextN or LabelN; for ExpectText, negative for a label
-    std::string text;  // typed or pasted text, key name, expected text
+    int control = 0;   // n of TextN or LabelN; for Click and ExpectText, negative for a label
+    std::string text;  // typed or pasted text, key name, the edge clicked, expected text or range
     int count = 0;     // ExpectBeeps
 };
+
+// The edges a click can land just inside of.
+inline constexpr char kLeftEdge[] = "left";
+inline constexpr char kRightEdge[] = "right";
 
 struct Session {
     const char* name;  // reads as a sentence

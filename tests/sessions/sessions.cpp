@@ -121,6 +121,23 @@ const std::vector<Session>& AllSessions() {
         {"a pasted negative or fractional value is kept",
          "click Text2; paste -5; tab; expect Text2 = -5; click Text3; paste .5; tab;"
          "expect Text3 = .5"},
+
+        // Where the two windows once differed in random sessions.
+        {"Tab selects the text of the next box, but leaves the caret at the start of one that the "
+         "box left has just reset",
+         "click Text4; type 123; tab; backtab; expect focus Text4; expect selection 0-3;"
+         "click Text11; type 19; click Text10; type 180; tab; expect Text11 = 0;"
+         "expect focus Text11; expect selection 0-0"},
+        {"a click puts the caret where it lands, but at the start of a box that the guard has just "
+         "reset",
+         "click Text4; type 180; click Text5; type 30; click Text4 right; expect beeps 1;"
+         "expect Text4 = 0; expect selection 0-0; click Text5; click Text4 right;"
+         "expect selection 1-1"},
+        {"a click right of a pasted text puts the caret after it",
+         "paste 2E1; click Text11; click Text4 right; expect selection 3-3"},
+        {"Ctrl+H empties the results like Backspace but deletes nothing",
+         "click Text2; type 45; key Enter; expect Label17 = 83.35 Km; key CtrlH; expect Text2 = 45;"
+         "expect Label17 = ; key Backspace; expect Text2 = 4"},
     };
     return all;
 }

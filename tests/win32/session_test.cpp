@@ -1,9 +1,14 @@
 // Replays every user session through the real Win32 window and its message loop.
+#include <array>
+#include <cstdio>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "sessions/generator.h"
 #include "sessions/session.h"
+#include "sessions/window_state.h"
 #include "tally.h"
 #include "test_window.h"
 #include "user_input.h"
@@ -12,11 +17,11 @@ namespace win32_test {
 
 namespace {
 
+using sessions::Action;
+using sessions::Step;
 using win32::BoxId;
 using win32::LabelId;
 using win32::ToUtf16;
-using sessions::Action;
-using sessions::Step;
 
 struct Key {
     UINT virtualKey;
@@ -26,8 +31,22 @@ struct Key {
 const std::map<std::string, Key> kKeys{
     {"Enter", {VK_RETURN, false}},  {"Escape", {VK_ESCAPE, false}}, {"Backspace", {VK_BACK, false}},
     {"Delete", {VK_DELETE, false}}, {"Left", {VK_LEFT, false}},     {"Right", {VK_RIGHT, false}},
-    {"Home", {VK_HOME, false}},     {"End", {VK_END, false}},       {"CtrlV", {'V', true}},
+    {"Home", {VK_HOME, false}},     {"End", {VK_END, false}},
 };
+
+// A key by its name in a session: one of kKeys, or Ctrl with a letter ("CtrlV").
+std::optional<Key> KeyOf(const std::string& name) {
+    if (const auto key = kKeys.find(name); key != kKeys.end()) return key->second;
+    if (name.size() == 5 && name.rfind("Ctrl", 0) == 0 && name[4] >= 'A' && name[4] <= 'Z')
+        return Key{static_cast<UINT>(name[4]), true};
+    return std::nullopt;
+}
+
+UserInput::Spot SpotOf(const std::string& edge) {
+    if (edge == sessions::kLeftEdge) return UserInput::Spot::LeftEdge;
+    if (edge == sessions::kRightEdge) return UserInput::Spot::RightEdge;
+    return UserInput::Spot::Middle;
+}
 
 std::string NameOf(HWND control) {
     const int id = control ? GetDlgCtrlID(control) : 0;
@@ -39,7 +58,8 @@ std::string NameOf(HWND control) {
 std::string Run(TestWindow& window, const UserInput& user, const Step& step) {
     switch (step.action) {
         case Action::Click:
-            user.click(window.Box(step.control));
+            user.click(step.control > 0 ? window.Box(step.control) : window.Label(-step.control),
+                       SpotOf(step.text));
             break;
         case Action::Tab:
             user.pressKey(VK_TAB);
@@ -51,9 +71,9 @@ std::string Run(TestWindow& window, const UserInput& user, const Step& step) {
             user.type(ToUtf16(step.text));
             break;
         case Action::Key: {
-            const auto key = kKeys.find(step.text);
-            if (key == kKeys.end()) return "no such key: " + step.text;
-            user.pressKey(key->second.virtualKey, false, key->second.control);
+            const std::optional<Key> key = KeyOf(step.text);
+            if (!key) return "no such key: " + step.text;
+            user.pressKey(key->virtualKey, false, key->control);
             break;
         }
         case Action::Paste:
@@ -70,6 +90,14 @@ std::string Run(TestWindow& window, const UserInput& user, const Step& step) {
         case Action::ExpectFocus:
             if (GetFocus() != window.Box(step.control)) return "focus is in " + NameOf(GetFocus());
             break;
+        case Action::ExpectSelection: {
+            DWORD start = 0, end = 0;
+            SendMessageW(GetFocus(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                         reinterpret_cast<LPARAM>(&end));
+            const std::string actual = std::to_string(start) + "-" + std::to_string(end);
+            if (actual != step.text) return "the selection is " + actual;
+            break;
+        }
         case Action::ExpectBeeps:
             if (window.beeps != step.count) return std::to_string(window.beeps) + " beeps";
             break;
@@ -119,7 +147,90 @@ const sessions::Session kCommaSessions[] = {
      "expect Text10 = 0"},
 };
 
+// Reads what the window shows, in the line form the Qt window writes too. The controls are looked
+// up once: under Wine every lookup is a round trip to the server.
+class StateReader {
+  public:
+    explicit StateReader(const TestWindow& window) : window_(window) {
+        for (int n = 1; n <= form::kBoxCount; ++n) boxes_[n - 1] = window.Box(n);
+        distance_ = window.Label(form::kDistanceLabel);
+        course_ = window.Label(form::kCourseLabel);
+    }
+
+    sessions::WindowState State() const {
+        sessions::WindowState state;
+        for (int n = 1; n <= form::kBoxCount; ++n) state.boxes[n - 1] = TextOf(boxes_[n - 1]);
+        state.distance = TextOf(distance_);
+        state.course = TextOf(course_);
+        const HWND focus = GetFocus();
+        for (int n = 1; n <= form::kBoxCount; ++n) {
+            if (focus != boxes_[n - 1]) continue;
+            state.focus = n;
+            DWORD start = 0, end = 0;
+            SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                         reinterpret_cast<LPARAM>(&end));
+            state.selectionStart = static_cast<int>(start);
+            state.selectionEnd = static_cast<int>(end);
+        }
+        state.beeps = window_.beeps;
+        return state;
+    }
+
+  private:
+    static std::string TextOf(HWND control) {
+        wchar_t buffer[256]{};
+        GetWindowTextW(control, buffer, 256);
+        return win32::ToUtf8(buffer);
+    }
+
+    const TestWindow& window_;
+    std::array<HWND, form::kBoxCount> boxes_{};
+    HWND distance_ = nullptr;
+    HWND course_ = nullptr;
+};
+
+// Brings the window back to how it opens, much faster under Wine than a new window would. The
+// focus moves to the first box as a user's click would move it (the box left is validated, as
+// always); then every box gets its initial text, the results are emptied, and the first box is
+// fresh as after focusing. Which other boxes are fresh is never seen: each is made fresh again
+// when it gains the focus.
+void Reset(TestWindow& window, const UserInput& user) {
+    const int first = form::kBoxesInTabOrder.front().box;
+    SetFocus(window.Box(first));
+    user.pump();
+    for (const form::BoxLayout& layout : form::kBoxesInTabOrder)
+        window.SetBoxText(layout.box, layout.initialText);
+    window.Logic().ClearResults();
+    window.Logic().GotFocus(first);
+    window.beeps = 0;
+}
+
 }  // namespace
+
+int WriteStates(const std::vector<std::uint64_t>& seeds) {
+    TestWindow window;
+    window.Show(SW_SHOWNORMAL);
+    const UserInput user(window.Handle());
+    user.settle();
+    const StateReader reader(window);
+    for (std::size_t i = 0; i < seeds.size(); ++i) {
+        if (i > 0) Reset(window, user);
+        const std::vector<Step> steps = sessions::Generate(seeds[i]);
+        std::printf("session %llu\n%s\n", static_cast<unsigned long long>(seeds[i]),
+                    sessions::LineOf(reader.State()).c_str());
+        for (const Step& step : steps) {
+            const std::string problem = Run(window, user, step);
+            if (!problem.empty()) {
+                std::fprintf(stderr, "session %llu: %s\n",
+                             static_cast<unsigned long long>(seeds[i]), problem.c_str());
+                return 1;
+            }
+            std::printf("%s\n", sessions::LineOf(reader.State()).c_str());
+        }
+    }
+    std::fflush(stdout);
+    return 0;
+}
 
 void SessionTests(Tally& tally) {
     for (const sessions::Session& session : sessions::AllSessions()) Replay(tally, session);

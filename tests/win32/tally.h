@@ -1,8 +1,10 @@
 // Counts the test cases and prints the failures and the closing "N passed, N failed" line.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace win32_test {
 
@@ -33,5 +35,10 @@ class Tally {
 void NumberTests(Tally& tally);
 void WindowTests(Tally& tally);
 void SessionTests(Tally& tally);
+
+// Plays the random sessions of the seeds and prints the window's state line before the first
+// action and after each, every session after a line "session SEED"; the Qt window's comparison
+// reads them. The exit code of the test program.
+int WriteStates(const std::vector<std::uint64_t>& seeds);
 
 }  // namespace win32_test

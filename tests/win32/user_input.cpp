@@ -1,6 +1,7 @@
 #include "user_input.h"
 
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "win32/message_loop.h"
@@ -61,18 +62,23 @@ void UserInput::settle() const {
     while (MsgWaitForMultipleObjects(0, nullptr, FALSE, 30, QS_ALLINPUT) == WAIT_OBJECT_0) pump();
 }
 
-void UserInput::click(HWND control) const {
+void UserInput::click(HWND control, Spot spot) const {
     RECT client;
     GetClientRect(control, &client);
-    const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
-    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    int x = client.right / 2;
+    if (spot == Spot::LeftEdge) x = 1;
+    if (spot == Spot::RightEdge) x = client.right - 2;
+    const LPARAM at = MAKELPARAM(x, client.bottom / 2);
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
     pump();
-    PostMessageW(control, WM_LBUTTONUP, 0, centre);
+    PostMessageW(control, WM_LBUTTONUP, 0, at);
     pump();
 }
 
 void UserInput::pressKey(UINT virtualKey, bool shift, bool control) const {
-    const HeldModifiers held(shift, control);
+    // Setting the keyboard state is a round trip to the Wine server, twice; most keys go without.
+    std::optional<HeldModifiers> held;
+    if (shift || control) held.emplace(shift, control);
     const UINT scanCode = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
     const LPARAM down =
         1 | static_cast<LPARAM>(scanCode) << 16 | (IsExtendedKey(virtualKey) ? LPARAM{1} << 24 : 0);
@@ -97,6 +103,14 @@ void UserInput::type(std::wstring_view text) const {
 }
 
 void UserInput::paste(std::wstring_view text) const {
+    // Test programs that run at the same time (the comparison of the windows runs several) share
+    // the clipboard: each has it to itself from putting the text there until the paste. Taking it
+    // over sends the last owner a message, which a program waiting here must still answer.
+    const HANDLE turn = CreateMutexW(nullptr, FALSE, L"Fernbogen tests' clipboard");
+    while (MsgWaitForMultipleObjects(1, &turn, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
+        MSG message;
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
     const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
     const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
     std::memcpy(GlobalLock(memory), std::wstring(text).c_str(), bytes);
@@ -109,6 +123,8 @@ void UserInput::paste(std::wstring_view text) const {
     const HWND box = GetFocus();
     SendMessageW(box, EM_SETSEL, 0, -1);
     SendMessageW(box, WM_PASTE, 0, 0);
+    ReleaseMutex(turn);
+    CloseHandle(turn);
     pump();
 }
 

@@ -13,10 +13,15 @@ class UserInput {
   public:
     explicit UserInput(HWND window) : window_(window) {}
 
+    // Handles everything queued.
+    void pump() const;
     // Handles everything queued, then waits briefly for what that posts in turn.
     void settle() const;
 
-    void click(HWND control) const;
+    // Where in a control a click lands: its middle, or just inside its left or right edge.
+    enum class Spot { Middle, LeftEdge, RightEdge };
+
+    void click(HWND control, Spot spot = Spot::Middle) const;
     void pressKey(UINT virtualKey, bool shift = false, bool control = false) const;
     // Types one character with the key that produces it, or sends it as a character of its own
     // where no key on the keyboard does.
@@ -26,8 +31,6 @@ class UserInput {
     void paste(std::wstring_view text) const;
 
   private:
-    void pump() const;
-
     HWND window_;
 };
 

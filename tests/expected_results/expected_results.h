@@ -1,13 +1,14 @@
 // What the two result labels must read for given box values, worked out afresh from the formulas
-// of the calculation. The window fuzz target compares the labels with it; it deliberately calls
-// nothing of geo/ or form/, so that a fault there cannot hide itself, and takes its arc cosine
-// from the standard library rather than from the program's arctangent formula.
+// of the calculation. The window fuzzer and the Qt window's random sessions compare the labels
+// with it; it deliberately calls nothing of geo/ or form/, so that a fault there cannot hide
+// itself, and takes its arc cosine from the standard library rather than from the program's
+// arctangent formula.
 #pragma once
 
 #include <array>
 #include <string>
 
-namespace fuzz {
+namespace expected_results {
 
 struct BoxValues {
     // The values of Text1 to Text12 (index 0 is Text1), as the locale converts their texts; a
@@ -40,4 +41,4 @@ double ArcCosDifference(double x);
 // away from zero; no minus sign on a result that rounds to zero.
 std::string RenderFixed(double value, int decimals, const std::string& decimalSeparator);
 
-}  // namespace fuzz
+}  // namespace expected_results

@@ -1,11 +1,11 @@
-#include "expected_results.h"
+#include "expected_results/expected_results.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <initializer_list>
 
-namespace fuzz {
+namespace expected_results {
 
 namespace {
 
@@ -196,4 +196,4 @@ ExpectedResults Recompute(const BoxValues& values, const std::string& decimalSep
     return r;
 }
 
-}  // namespace fuzz
+}  // namespace expected_results

@@ -1,0 +1,101 @@
+#include "user_actions.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QTest>
+#include <map>
+
+namespace qt_test {
+
+namespace {
+
+QWidget* Focused() {
+    return QApplication::focusWidget();
+}
+
+QString PressKey(const std::string& name) {
+    static const std::map<std::string, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys{
+        {"Enter", {Qt::Key_Return, {}}},        {"Escape", {Qt::Key_Escape, {}}},
+        {"Backspace", {Qt::Key_Backspace, {}}}, {"Delete", {Qt::Key_Delete, {}}},
+        {"Left", {Qt::Key_Left, {}}},           {"Right", {Qt::Key_Right, {}}},
+        {"Home", {Qt::Key_Home, {}}},           {"End", {Qt::Key_End, {}}},
+    };
+    if (const auto it = keys.find(name); it != keys.end()) {
+        QTest::keyClick(Focused(), it->second.first, it->second.second);
+        return {};
+    }
+    if (name.size() == 5 && name.rfind("Ctrl", 0) == 0 && name[4] >= 'A' && name[4] <= 'Z') {
+        QTest::keyClick(Focused(), static_cast<Qt::Key>(Qt::Key_A + (name[4] - 'A')),
+                        Qt::ControlModifier);
+        return {};
+    }
+    return QString::fromStdString("no such key: " + name);
+}
+
+void Click(QWidget* control, const std::string& edge) {
+    const int y = control->height() / 2;
+    QPoint at = control->rect().center();
+    if (edge == sessions::kLeftEdge) at = QPoint(1, y);
+    if (edge == sessions::kRightEdge) at = QPoint(control->width() - 2, y);
+    QTest::mouseClick(control, Qt::LeftButton, {}, at);
+}
+
+// Each character with the key that types it; one that has no key of its own on the keyboard
+// arrives as its text alone.
+void Type(const QString& text) {
+    for (const uint code : text.toUcs4()) {
+        if (code < 128) {
+            QTest::keyClick(Focused(), static_cast<char>(code));
+        } else {
+            const QString character =
+                QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+            QTest::sendKeyEvent(QTest::Click, Focused(), Qt::Key_unknown, character, {});
+        }
+    }
+}
+
+}  // namespace
+
+QString Perform(qt::MainWindow& window, const sessions::Step& step) {
+    using sessions::Action;
+    // Between a user's actions the window handles what is pending and paints; where the text
+    // lies, and so where a click puts the caret, is settled by painting.
+    QCoreApplication::processEvents();
+    const QString text = QString::fromStdString(step.text);
+    switch (step.action) {
+        case Action::Click:
+            if (step.control > 0)
+                Click(window.Box(step.control), step.text);
+            else
+                Click(window.Label(-step.control), step.text);
+            break;
+        case Action::Tab:
+            QTest::keyClick(Focused(), Qt::Key_Tab);
+            break;
+        case Action::Backtab:
+            QTest::keyClick(Focused(), Qt::Key_Tab, Qt::ShiftModifier);
+            break;
+        case Action::Type:
+            Type(text);
+            break;
+        case Action::Key:
+            return PressKey(step.text);
+        case Action::Paste: {
+            auto* box = qobject_cast<QLineEdit*>(Focused());
+            if (!box) return "no box has the focus to paste into";
+            QGuiApplication::clipboard()->setText(text);
+            box->selectAll();
+            box->paste();
+            break;
+        }
+        case Action::ExpectText:
+        case Action::ExpectFocus:
+        case Action::ExpectSelection:
+        case Action::ExpectBeeps:
+            break;
+    }
+    return {};
+}
+
+}  // namespace qt_test
