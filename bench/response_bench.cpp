@@ -17,12 +17,12 @@
 #include <string_view>
 #include <vector>
 
-#include "form/layout.h"
-#include "qt/main_window.h"
 #include "bench/process_figures.h"
 #include "bench/table.h"
+#include "form/layout.h"
 #include "geo/angle.h"
 #include "geo/great_circle.h"
+#include "qt/main_window.h"
 
 namespace {
 
@@ -38,8 +38,9 @@ int SecondBox() {
     return form::kBoxesInTabOrder[1].box;
 }
 int LetterBox() {
-    return std::find_if(form::kBoxesInTabOrder.begin(), form::kBoxesInTabOrder.end(),
-                        [](const form::BoxLayout& layout) { return !form::IsNumericBox(layout.box); })
+    return std::find_if(
+               form::kBoxesInTabOrder.begin(), form::kBoxesInTabOrder.end(),
+               [](const form::BoxLayout& layout) { return !form::IsNumericBox(layout.box); })
         ->box;
 }
 
