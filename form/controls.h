@@ -26,7 +26,8 @@ class Controls {
     virtual void Beep() = 0;
 
     // Tells assistive technology a sentence for the user to hear now, such as the new results; a
-    // window without a screen reader attached does nothing with it.
+    // window without a screen reader attached does nothing with it. The form does not repeat a
+    // sentence until the results have been cleared.
     virtual void Announce(std::string_view message) = 0;
 
     // The user's locale's numeric test and conversion in one: the value of the text, or nothing

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "form/accessible_text.h"
 #include "form/key_codes.h"
@@ -82,6 +83,7 @@ void Form::ToggleLetter(int box) {
 void Form::ClearResults() {
     controls_.SetLabelCaption(kDistanceLabel, "");
     controls_.SetLabelCaption(kCourseLabel, "");
+    announced_.clear();
 }
 
 void Form::Recalculate() {
@@ -92,7 +94,7 @@ void Form::Recalculate() {
     const std::string course = CourseCaption(*c, d);
     controls_.SetLabelCaption(kDistanceLabel, distance);
     controls_.SetLabelCaption(kCourseLabel, course);
-    controls_.Announce(ResultsAnnouncement(distance, course));
+    Announce(ResultsAnnouncement(distance, course));
 }
 
 std::optional<Form::Coordinates> Form::ReadCoordinates() {
@@ -111,7 +113,7 @@ std::optional<Form::Coordinates> Form::ReadCoordinates() {
             WriteBox(group.seconds, texts::kZero);
             controls_.Beep();
             // The beep alone says nothing to someone who does not see the boxes change.
-            controls_.Announce(OutOfRangeAnnouncement(group));
+            Announce(OutOfRangeAnnouncement(group));
             return std::nullopt;
         }
         if (controls_.BoxText(group.letter) == group.negativeLetter) value = value * -1;
@@ -154,6 +156,14 @@ std::string Form::MeridianCaption(double lon2) const {
         suffix = texts::kMeridianEast;
     }
     return RenderNumber(v, texts::kMeridian, controls_.DecimalSeparator()) + suffix;
+}
+
+void Form::Announce(std::string sentence) {
+    // Leaving a box unchanged recalculates the same results: saying them at every Tab would bury
+    // the names of the boxes the user moves through.
+    if (sentence == announced_) return;
+    controls_.Announce(sentence);
+    announced_ = std::move(sentence);
 }
 
 double Form::Number(int box) const {

@@ -57,6 +57,10 @@ class Form {
     // From a pole every course is due north or south: the destination's meridian instead.
     std::string MeridianCaption(double lon2) const;
 
+    // Tells the sentence to assistive technology unless it was the last one told since the results
+    // were last cleared.
+    void Announce(std::string sentence);
+
     // The box's value; a text the locale does not read as a finite number counts as 0.
     double Number(int box) const;
     // Writes a box only where that changes it, so a validated text keeps its caret.
@@ -64,6 +68,7 @@ class Form {
 
     Controls& controls_;
     std::array<bool, kNumericBoxCount> freshFocus_{};
+    std::string announced_;
 };
 
 }  // namespace form

@@ -40,14 +40,9 @@ void Announcer::Withdraw() {
 }
 
 void Announcer::Show() {
-    // Leaving a box unchanged recalculates the same results, which are still showing; they are
-    // not said again at every Tab.
-    const bool heard = showing_ && lead_.isEmpty() && queued_ == told_;
-    told_ = queued_;
     sentence_ = lead_.isEmpty() ? queued_ : lead_ + QLatin1String(kSentenceJoint) + queued_;
     queued_.clear();
     lead_.clear();
-    if (heard) return;
     showing_ = true;
     // The name first: a screen reader that has read it before asks again.
     Notify(QAccessible::NameChanged);

@@ -20,8 +20,7 @@ class Announcer : public QObject {
 
     // Speaks the sentence once the events now under way are done: a recalculation on leaving a
     // box runs before the next box is reported as focused, and a screen reader cuts short what it
-    // is saying when the focus moves. A later sentence replaces one still queued; the sentence
-    // already showing is not spoken again.
+    // is saying when the focus moves. A later sentence replaces one still queued.
     void Queue(const QString& sentence);
     // Puts words before the queued sentence, if one is queued.
     void Lead(const QString& words);
@@ -37,8 +36,6 @@ class Announcer : public QObject {
 
     QString queued_;
     QString lead_;
-    // The sentence last shown, without the words put before it.
-    QString told_;
     QString sentence_;
     bool showing_ = false;
     QTimer timer_;

@@ -112,6 +112,25 @@ TEST(Form, EveryRecalculationAnnouncesBothResultsOrTheResetCoordinate) {
     }
 }
 
+TEST(Form, UnchangedResultsAreNotAnnouncedAgainUntilTypingClearsThem) {
+    PlainControls controls = Defaults();
+    form::Form form(controls);
+    const std::string sameResults = "Entfernung 0.00 Km, Richtung egal";
+    // Tab through two boxes without typing: one sentence.
+    form.GotFocus(4);
+    form.LostFocus(4);
+    form.GotFocus(5);
+    form.LostFocus(5);
+    EXPECT_EQ(controls.announcements, std::vector<std::string>{sameResults});
+    // Typing the same value again clears the results, so they are heard again.
+    form.GotFocus(6);
+    int key = '0';
+    form.KeyPress(6, key);
+    controls.boxes[6] = "0";
+    form.LostFocus(6);
+    EXPECT_EQ(controls.announcements, (std::vector<std::string>{sameResults, sameResults}));
+}
+
 TEST(AccessibleText, EachBoxSaysWhatItTakes) {
     const std::pair<int, const char*> rows[] = {
         {1, "0 bis 90"},
