@@ -379,12 +379,7 @@ class Session {
         if (expected.guardTrips)
             Fail("group " + std::to_string(expected.trippedGroup) +
                  " is out of range, yet the guard did not beep");
-        const auto either = [](const std::string& label, const std::string& text,
-                               const std::string& near) {
-            return label == text || (!near.empty() && label == near);
-        };
-        if (!either(labels[0], expected.distance, expected.distanceNear) ||
-            !either(labels[1], expected.course, expected.courseNear))
+        if (!expected.Accepts(labels[0], labels[1]))
             Fail("the results read \"" + labels[0] + "\" and \"" + labels[1] + "\", expected \"" +
                  expected.distance + "\" and \"" + expected.course + "\"");
     }

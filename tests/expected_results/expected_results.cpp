@@ -137,6 +137,15 @@ std::string RenderFixed(double value, int decimals, const std::string& decimalSe
     return out;
 }
 
+bool ExpectedResults::Accepts(const std::string& distanceLabel,
+                              const std::string& courseLabel) const {
+    const auto either = [](const std::string& label, const std::string& text,
+                           const std::string& near) {
+        return label == text || (!near.empty() && label == near);
+    };
+    return either(distanceLabel, distance, distanceNear) && either(courseLabel, course, courseNear);
+}
+
 ExpectedResults Recompute(const BoxValues& values, const std::string& decimalSeparator) {
     ExpectedResults r;
     std::array<double, 4> signedRadians{};

@@ -29,6 +29,9 @@ struct ExpectedResults {
     // neighbouring text: that one, else empty, and only these two are right.
     std::string distanceNear;
     std::string courseNear;
+
+    // Whether the labels read as worked out here, or as the neighbouring text where that is right.
+    bool Accepts(const std::string& distanceLabel, const std::string& courseLabel) const;
 };
 
 ExpectedResults Recompute(const BoxValues& values, const std::string& decimalSeparator);

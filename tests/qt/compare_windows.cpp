@@ -96,7 +96,7 @@ class CheckedWindow : public qt::MainWindow {
             wrongResults.push_back("results \"" + distance + "\" and \"" + course +
                                    "\" written though coordinate " +
                                    std::to_string(expected.trippedGroup) + " is out of range");
-        else if (distance != expected.distance || course != expected.course)
+        else if (!expected.Accepts(distance, course))
             wrongResults.push_back("results \"" + distance + "\" and \"" + course +
                                    "\", expected \"" + expected.distance + "\" and \"" +
                                    expected.course + "\"");
