@@ -3,6 +3,7 @@
 #include <oleacc.h>
 
 #include <atomic>
+#include <unordered_map>
 #include <utility>
 
 namespace win32 {
@@ -166,14 +167,20 @@ class AccessibleClient final : public IAccessible, public IOleWindow {
     std::wstring description_;
 };
 
-// What the subclassed control keeps, in a window property.
+// What a subclassed control keeps.
 struct Subclass {
     WNDPROC original;
     std::wstring name;
     std::wstring description;
 };
 
-constexpr wchar_t kSubclassProperty[] = L"Fernbogen.AccessibleText";
+// By control, in the program's own memory: every message to the control looks here, and a window
+// property would cost a round trip to the window server each time under Wine. Controls live on
+// the one GUI thread.
+std::unordered_map<HWND, Subclass>& Subclasses() {
+    static std::unordered_map<HWND, Subclass> subclasses;
+    return subclasses;
+}
 
 // The answer to WM_GETOBJECT for OBJID_CLIENT; 0 where it cannot be made, so that the control
 // answers as it would have.
@@ -191,20 +198,20 @@ LRESULT ClientObject(HWND control, WPARAM wParam, const Subclass& subclass) {
 }
 
 LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* subclass = static_cast<Subclass*>(GetPropW(control, kSubclassProperty));
-    if (!subclass) return DefWindowProcW(control, message, wParam, lParam);
-    const WNDPROC original = subclass->original;
+    const auto found = Subclasses().find(control);
+    if (found == Subclasses().end()) return DefWindowProcW(control, message, wParam, lParam);
+    const WNDPROC original = found->second.original;
     switch (message) {
         case WM_GETOBJECT:
             // The object ID travels in the low 32 bits.
             if (static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
-                if (const LRESULT object = ClientObject(control, wParam, *subclass)) return object;
+                if (const LRESULT object = ClientObject(control, wParam, found->second))
+                    return object;
             }
             break;
         case WM_NCDESTROY:
             SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-            RemovePropW(control, kSubclassProperty);
-            delete subclass;
+            Subclasses().erase(found);
             break;
         default:
             break;
@@ -215,9 +222,9 @@ LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 void SetAccessibleText(HWND control, std::wstring name, std::wstring description) {
-    auto* subclass = new Subclass{nullptr, std::move(name), std::move(description)};
-    SetPropW(control, kSubclassProperty, subclass);
-    subclass->original = reinterpret_cast<WNDPROC>(
+    Subclass& subclass = Subclasses()[control] =
+        Subclass{nullptr, std::move(name), std::move(description)};
+    subclass.original = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
 }
 
