@@ -63,6 +63,10 @@ std::string ResultsAnnouncement(std::string_view distanceCaption, std::string_vi
            texts::kCourseName + ' ' + course;
 }
 
+std::string AfterToggle(std::string_view letter, std::string_view sentence) {
+    return std::string(letter) + ", " + std::string(sentence);
+}
+
 std::string OutOfRangeAnnouncement(const CoordinateGroup& group) {
     return CoordinateName(group) + texts::kOutOfRange;
 }

@@ -26,6 +26,10 @@ std::string AccessibleNameOfLabel(int label);
 // "13,4ter Längengrad Ost", since its abbreviation reads as a string of letters.
 std::string ResultsAnnouncement(std::string_view distanceCaption, std::string_view courseCaption);
 
+// A sentence said after a letter toggle, with the new letter first: "N, Entfernung ...". A screen
+// reader echoes the key typed, which is rarely the letter it toggled to.
+std::string AfterToggle(std::string_view letter, std::string_view sentence);
+
 // Spoken when the guard resets a coordinate: "von Breite außerhalb des Bereichs, auf 0 gesetzt".
 std::string OutOfRangeAnnouncement(const CoordinateGroup& group);
 

@@ -26,8 +26,9 @@ class Controls {
     virtual void Beep() = 0;
 
     // Tells assistive technology a sentence for the user to hear now, such as the new results; a
-    // window without a screen reader attached does nothing with it. The form does not repeat a
-    // sentence until the results have been cleared.
+    // window without a screen reader attached does nothing with it. An empty message takes back
+    // what was told, not yet spoken or still there to be read, when the results it spoke of are
+    // gone. The form does not repeat a sentence until the results have been cleared.
     virtual void Announce(std::string_view message) = 0;
 
     // The user's locale's numeric test and conversion in one: the value of the text, or nothing

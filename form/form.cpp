@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 #include <utility>
+#include <variant>
 
 #include "form/accessible_text.h"
 #include "form/key_codes.h"
@@ -76,28 +77,47 @@ void Form::ToggleLetter(int box) {
     const LetterToggle& toggle = ToggleOf(box);
     // Anything but exactly the test letter (an empty box, a lower-case letter) becomes it.
     const bool isTestLetter = controls_.BoxText(box) == toggle.testLetter;
-    WriteBox(box, isTestLetter ? toggle.otherLetter : toggle.testLetter);
-    Recalculate();
+    const char* letter = isTestLetter ? toggle.otherLetter : toggle.testLetter;
+    WriteBox(box, letter);
+    Recalculate(letter);
 }
 
 void Form::ClearResults() {
     controls_.SetLabelCaption(kDistanceLabel, "");
     controls_.SetLabelCaption(kCourseLabel, "");
-    announced_.clear();
+    // What was said of the results goes with them, so that nothing stale is heard later.
+    if (!announced_.empty()) {
+        controls_.Announce("");
+        announced_.clear();
+    }
 }
 
 void Form::Recalculate() {
-    const std::optional<Coordinates> c = ReadCoordinates();
-    if (!c) return;
+    Recalculate("");
+}
+
+void Form::Recalculate(std::string_view toggledLetter) {
+    const std::variant<Coordinates, const CoordinateGroup*> reading = ReadCoordinates();
+    if (const auto* outOfRange = std::get_if<const CoordinateGroup*>(&reading)) {
+        const CoordinateGroup& group = **outOfRange;
+        WriteBox(group.degrees, texts::kZero);
+        WriteBox(group.minutes, texts::kZero);
+        WriteBox(group.seconds, texts::kZero);
+        controls_.Beep();
+        // The beep alone says nothing to someone who does not see the boxes change.
+        Announce(toggledLetter, OutOfRangeAnnouncement(group));
+        return;
+    }
+    const Coordinates* c = std::get_if<Coordinates>(&reading);
     const double d = geo::CentralAngle(c->lat1, c->lon1, c->lat2, c->lon2);
     const std::string distance = DistanceCaption(geo::DistanceKm(d));
     const std::string course = CourseCaption(*c, d);
     controls_.SetLabelCaption(kDistanceLabel, distance);
     controls_.SetLabelCaption(kCourseLabel, course);
-    Announce(ResultsAnnouncement(distance, course));
+    Announce(toggledLetter, ResultsAnnouncement(distance, course));
 }
 
-std::optional<Form::Coordinates> Form::ReadCoordinates() {
+std::variant<Form::Coordinates, const CoordinateGroup*> Form::ReadCoordinates() const {
     Coordinates c{};
     // The groups are read in the table's order, which decides which group the guard resets when
     // more than one is out of range.
@@ -107,15 +127,7 @@ std::optional<Form::Coordinates> Form::ReadCoordinates() {
         const double limit = group.latitude ? geo::kHalfPiLimit : geo::kPi;
         // Only a pasted number can be negative; one so large that its radians overflow is as
         // much out of range as one above the limit.
-        if (value > limit || !std::isfinite(value)) {
-            WriteBox(group.degrees, texts::kZero);
-            WriteBox(group.minutes, texts::kZero);
-            WriteBox(group.seconds, texts::kZero);
-            controls_.Beep();
-            // The beep alone says nothing to someone who does not see the boxes change.
-            Announce(OutOfRangeAnnouncement(group));
-            return std::nullopt;
-        }
+        if (value > limit || !std::isfinite(value)) return &group;
         if (controls_.BoxText(group.letter) == group.negativeLetter) value = value * -1;
         double& target =
             group.latitude ? (group.start ? c.lat1 : c.lat2) : (group.start ? c.lon1 : c.lon2);
@@ -158,11 +170,11 @@ std::string Form::MeridianCaption(double lon2) const {
     return RenderNumber(v, texts::kMeridian, controls_.DecimalSeparator()) + suffix;
 }
 
-void Form::Announce(std::string sentence) {
+void Form::Announce(std::string_view toggledLetter, std::string sentence) {
     // Leaving a box unchanged recalculates the same results: saying them at every Tab would bury
-    // the names of the boxes the user moves through.
+    // the names of the boxes the user moves through. A toggle's letter is no part of them.
     if (sentence == announced_) return;
-    controls_.Announce(sentence);
+    controls_.Announce(toggledLetter.empty() ? sentence : AfterToggle(toggledLetter, sentence));
     announced_ = std::move(sentence);
 }
 

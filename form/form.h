@@ -7,9 +7,9 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "form/controls.h"
 #include "form/layout.h"
@@ -46,10 +46,11 @@ class Form {
     void NumericKeyPress(int box, int& keyAscii);
     void ValidateNumeric(int box);
     void ToggleLetter(int box);
+    // Recalculate, with the letter a toggle just wrote said first.
+    void Recalculate(std::string_view toggledLetter);
 
-    // The four coordinates, or nothing when one is out of range as a whole; that one's numeric
-    // boxes are then "0" and the beep has sounded.
-    std::optional<Coordinates> ReadCoordinates();
+    // The four coordinates, or the first group out of range as a whole.
+    std::variant<Coordinates, const CoordinateGroup*> ReadCoordinates() const;
     // "503.9 Km": the fewer digits before the separator, the more after it.
     std::string DistanceCaption(double km) const;
     // "195.5 Grad", or "egal" when start and destination coincide or lie opposite each other.
@@ -57,9 +58,9 @@ class Form {
     // From a pole every course is due north or south: the destination's meridian instead.
     std::string MeridianCaption(double lon2) const;
 
-    // Tells the sentence to assistive technology unless it was the last one told since the results
-    // were last cleared.
-    void Announce(std::string sentence);
+    // Tells the sentence, after the letter a toggle wrote, unless the same sentence was the last
+    // one told since the results were last cleared.
+    void Announce(std::string_view toggledLetter, std::string sentence);
 
     // The box's value; a text the locale does not read as a finite number counts as 0.
     double Number(int box) const;
@@ -68,7 +69,7 @@ class Form {
 
     Controls& controls_;
     std::array<bool, kNumericBoxCount> freshFocus_{};
-    std::string announced_;
+    std::string announced_;  // without a toggle's letter
 };
 
 }  // namespace form

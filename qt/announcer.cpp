@@ -1,15 +1,9 @@
 #include "qt/announcer.h"
 
 #include <QAccessible>
+#include <utility>
 
 namespace qt {
-
-namespace {
-
-// Between the words put before a sentence and the sentence: "S, Entfernung ...".
-constexpr char kSentenceJoint[] = ", ";
-
-}  // namespace
 
 Announcer::Announcer(QObject* parent) : QObject(parent) {
     setObjectName(QStringLiteral("Announcer"));
@@ -20,18 +14,12 @@ Announcer::Announcer(QObject* parent) : QObject(parent) {
 
 void Announcer::Queue(const QString& sentence) {
     queued_ = sentence;
-    lead_.clear();
     timer_.start();
-}
-
-void Announcer::Lead(const QString& words) {
-    if (!queued_.isEmpty()) lead_ = words;
 }
 
 void Announcer::Withdraw() {
     timer_.stop();
     queued_.clear();
-    lead_.clear();
     if (!showing_) return;
     showing_ = false;
     sentence_.clear();
@@ -40,9 +28,7 @@ void Announcer::Withdraw() {
 }
 
 void Announcer::Show() {
-    sentence_ = lead_.isEmpty() ? queued_ : lead_ + QLatin1String(kSentenceJoint) + queued_;
-    queued_.clear();
-    lead_.clear();
+    sentence_ = std::exchange(queued_, QString());
     showing_ = true;
     // The name first: a screen reader that has read it before asks again.
     Notify(QAccessible::NameChanged);

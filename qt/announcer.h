@@ -22,8 +22,6 @@ class Announcer : public QObject {
     // box runs before the next box is reported as focused, and a screen reader cuts short what it
     // is saying when the focus moves. A later sentence replaces one still queued.
     void Queue(const QString& sentence);
-    // Puts words before the queued sentence, if one is queued.
-    void Lead(const QString& words);
     // Drops the queued sentence and hides the one shown, for results that are gone.
     void Withdraw();
 
@@ -35,7 +33,6 @@ class Announcer : public QObject {
     void Notify(QAccessible::Event event);
 
     QString queued_;
-    QString lead_;
     QString sentence_;
     bool showing_ = false;
     QTimer timer_;

@@ -202,8 +202,6 @@ void MainWindow::SetBoxText(int box, std::string_view text) {
 
 void MainWindow::SetLabelCaption(int label, std::string_view caption) {
     labels_[label - 1]->setText(FromUtf8(caption));
-    if (caption.empty() && (label == form::kDistanceLabel || label == form::kCourseLabel))
-        announcer_.Withdraw();
 }
 
 void MainWindow::Beep() {
@@ -212,7 +210,10 @@ void MainWindow::Beep() {
 }
 
 void MainWindow::Announce(std::string_view message) {
-    announcer_.Queue(FromUtf8(message));
+    if (message.empty())
+        announcer_.Withdraw();
+    else
+        announcer_.Queue(FromUtf8(message));
 }
 
 std::optional<double> MainWindow::ToNumber(std::string_view text) const {
@@ -229,9 +230,6 @@ std::string MainWindow::DecimalSeparator() const {
 
 void MainWindow::KeyPress(int box, int& keyAscii) {
     form_.KeyPress(box, keyAscii);
-    // A screen reader echoes the key typed, not the letter it toggled to: the new letter leads
-    // what is heard after the toggle.
-    if (form::IsLetterBox(box)) announcer_.Lead(boxes_[box - 1]->text());
 }
 
 // A context menu takes the focus with PopupFocusReason, another program with

@@ -1,6 +1,7 @@
 #include "win32/edit_box.h"
 
 #include "form/key_codes.h"
+#include "win32/window_text.h"
 
 namespace win32 {
 
@@ -27,10 +28,7 @@ EditBox::~EditBox() {
 }
 
 std::wstring EditBox::Text() const {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control_)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control_, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowText(control_);
 }
 
 void EditBox::WriteText(std::wstring_view text) {

@@ -8,6 +8,7 @@
 #include "win32/dpi.h"
 #include "win32/font.h"
 #include "win32/utf16.h"
+#include "win32/window_text.h"
 
 namespace win32 {
 
@@ -38,13 +39,6 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
-}
-
-std::wstring WindowText(HWND control) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 std::size_t KindIndex(form::LabelKind kind) {
@@ -290,8 +284,6 @@ void MainWindow::SetLabelCaption(int label, std::string_view caption) {
     SetWindowTextW(control, text.c_str());
     // The label's accessible name is its caption; Windows itself tells only its window object.
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
-    // The results went, and what was said of them must not be read later.
-    if (text.empty()) announcements_->Clear();
 }
 
 void MainWindow::Beep() {
@@ -299,7 +291,10 @@ void MainWindow::Beep() {
 }
 
 void MainWindow::Announce(std::string_view message) {
-    announcements_->Say(ToUtf16(message));
+    if (message.empty())
+        announcements_->Clear();
+    else
+        announcements_->Say(ToUtf16(message));
 }
 
 std::optional<double> MainWindow::ToNumber(std::string_view text) const {

@@ -222,14 +222,14 @@ walked=$(focus_walk | paste -sd ,)
 record "each Tab tells a screen reader the name of the box the focus comes to" "$problem"
 
 record "the result is spoken as it appears, and the result labels tell of their new figures" \
-    "$(wait_for_lines heard 'live announcement "Entfernung 503.9 Km, Richtung 195.5 Grad"' \
+    "$(wait_for_lines heard 'live announcement "N, Entfernung 503.9 Km, Richtung 195.5 Grad"' \
         'name Label17 "503.9 Km", description "Entfernung"' \
         'name Label20 "195.5 Grad", description "Richtung"')"
 record "reviewing the window reads the figures and the last announcement" \
     "$(wait_for_lines read_accessibility 'Label18 " sind es "' \
         'Label17 "503.9 Km", description "Entfernung"' 'Label19 " Richtung: "' \
         'Label20 "195.5 Grad", description "Richtung"' \
-        'announcement "Entfernung 503.9 Km, Richtung 195.5 Grad"')"
+        'announcement "N, Entfernung 503.9 Km, Richtung 195.5 Grad"')"
 import -window "$window" "$build/fernbogen-windows.png"
 echo "Screenshot of the Windows program saved to $build/fernbogen-windows.png"
 
