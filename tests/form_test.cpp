@@ -7,7 +7,6 @@
 #include <map>
 #include <vector>
 
-#include "form/accessible_text.h"
 #include "form/form.h"
 
 namespace {
@@ -135,19 +134,6 @@ TEST(Form, AnnouncementsAreNotRepeatedAndGoWithTheResults) {
     form.LostFocus(1);
     EXPECT_EQ(controls.announcements,
               (std::vector<std::string>{results, "", results, "", "E, " + results}));
-}
-
-TEST(AccessibleText, EachBoxSaysWhatItTakes) {
-    const std::pair<int, const char*> rows[] = {
-        {1, "0 bis 90"},
-        {4, "0 bis 180"},
-        {5, "0 bis 59"},
-        {12, "0 bis 59"},
-        {13, "N oder S, jede Taste wechselt"},
-        {16, "E oder W, jede Taste wechselt"},
-    };
-    for (const auto& [box, description] : rows)
-        EXPECT_EQ(form::AccessibleDescriptionOfBox(box), description) << "Text" << box;
 }
 
 }  // namespace
