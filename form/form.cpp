@@ -49,14 +49,19 @@ void Form::LostFocus(int box) {
 }
 
 void Form::NumericKeyPress(int box, int& keyAscii) {
-    // The first character after focusing replaces the content, whatever the character.
-    if (freshFocus_[box - 1]) WriteBox(box, "");
-    freshFocus_[box - 1] = false;
+    const bool edits = IsDigit(keyAscii) || keyAscii == kBackspace;
+    // The first digit or Backspace after focusing replaces the content. Enter and the characters
+    // the box refuses are no entry: a value tabbed to and confirmed with Enter, or a stray letter,
+    // must not wipe what the box holds, and the next digit still replaces it.
+    if (freshFocus_[box - 1] && edits) {
+        WriteBox(box, "");
+        freshFocus_[box - 1] = false;
+    }
     ClearResults();
-    // Enter validates at once; the focus stays, and the box is no longer fresh, so further digits
-    // edit the validated text.
+    // Enter validates at once and the focus stays; in a box already edited, further digits edit
+    // the validated text.
     if (keyAscii == kEnter) ValidateNumeric(box);
-    if (!IsDigit(keyAscii) && keyAscii != kBackspace) keyAscii = 0;
+    if (!edits) keyAscii = 0;
 }
 
 void Form::ValidateNumeric(int box) {

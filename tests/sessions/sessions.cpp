@@ -40,18 +40,19 @@ const std::vector<Session>& AllSessions() {
         {"a digit as the first key replaces the content and empties the results",
          "click Text2; type 30; tab; expect Label17 = 55.57 Km; click Text2; type 5;"
          "expect Text2 = 5; expect Label17 = ; expect Label20 = ; type 7; expect Text2 = 57"},
-        {"a letter as the first key empties the box, and leaving it writes 0",
-         "click Text2; type 30; tab; click Text2; type a; expect Text2 = ; expect Label17 = ;"
-         "tab; expect Text2 = 0; expect Label17 = 0.00 Km; expect Label20 = egal"},
+        {"a letter as the first key is refused, keeps the value, and the next digit replaces it",
+         "click Text2; type 30; tab; click Text2; type a; expect Text2 = 30; expect Label17 = ;"
+         "tab; expect Label17 = 55.57 Km; click Text2; type a; type 4; expect Text2 = 4"},
         {"Backspace as the first key leaves the box empty",
          "click Text5; type 12; tab; click Text5; key Backspace; expect Text5 = "},
-        {"Enter as the first key validates at once and keeps the focus",
-         "click Text8; key Enter; expect Text8 = 0; expect focus Text8; expect Label17 = 0.00 Km;"
-         "expect Label20 = egal"},
+        {"Enter in a box just tabbed to keeps its 13, recalculates and keeps the focus",
+         "click Text2; type 13; tab; backtab; key Enter; expect Text2 = 13; expect focus Text2;"
+         "expect Label17 = 24.08 Km; expect Label20 = 180.0 Grad; type 5; expect Text2 = 5;"
+         "click Text8 right; key Enter; type 7; expect Text8 = 7"},
         {"after Enter a written 0 takes the next digits in front of it",
-         "click Text2; key Enter; type 7; expect Text2 = 70"},
+         "click Text2; key Backspace; key Enter; expect Text2 = 0; type 7; expect Text2 = 70"},
         {"after Enter in the start longitude 1 and 2 give 120",
-         "click Text4; key Enter; type 12; expect Text4 = 120"},
+         "click Text4; key Backspace; key Enter; type 12; expect Text4 = 120"},
         {"a text that validation leaves alone keeps its caret: 5, Enter, 3 gives 53",
          "click Text2; type 5; key Enter; type 3; expect Text2 = 53"},
         {"a box takes no more typed digits than its maximum length",
