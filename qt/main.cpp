@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <thread>
 
+#include "qt/display_choice.h"
 #include "qt/main_window.h"
 #include "qt/translations.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     // until the window shows. It runs while the application connects to the display; the window's
     // fonts then find it done.
     std::thread fontconfig([] { FcInit(); });
+    qt::PreferFrameDrawnByCompositor();
     QApplication application(argc, argv);
     // Ties the window to its desktop entry, which names the icon on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.fernbogen.fernbogen"));
