@@ -28,11 +28,9 @@ const std::array<BoxLayout, kBoxCount> kBoxesInTabOrder{{
 }};
 
 const LabelStyle& StyleOf(LabelKind kind) {
-    static const LabelStyle heading{
-        {9.75, true, true}, colour::kHeading, colour::kWindow, false, false, true};
-    static const LabelStyle unitSign{
-        {18, false, false}, colour::kUnitSign, colour::kWindow, false, false, false};
-    static const LabelStyle result{{12, true, true}, std::nullopt, colour::kBox, true, true, false};
+    static const LabelStyle heading{{9.75, true, true}, false, false, true};
+    static const LabelStyle unitSign{{18, false, false}, false, false, false};
+    static const LabelStyle result{{12, true, true}, true, true, false};
     switch (kind) {
         case LabelKind::Heading:
             return heading;

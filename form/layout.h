@@ -6,7 +6,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <span>
 
 namespace form {
@@ -67,9 +66,7 @@ extern const std::array<BoxLayout, kBoxCount> kBoxesInTabOrder;
 enum class LabelKind { Heading, UnitSign, Result };
 
 struct LabelStyle {
-    FontStyle font;
-    std::optional<unsigned> textColour;  // none: the platform's default text colour
-    unsigned background;
+    FontStyle font;  // the colours come from the scheme (form/colour_scheme.h)
     bool border;
     bool centred;
     bool autoSize;  // headings fit themselves to their caption

@@ -12,9 +12,12 @@
 #include <QPixmap>
 #include <cmath>
 #include <future>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "form/accessible_text.h"
+#include "form/colour_scheme.h"
 #include "form/texts.h"
 #include "qt/accessible_box.h"
 #include "qt/colour.h"
@@ -54,6 +57,15 @@ QFont FontOf(const form::FontStyle& style) {
 QRect PixelRect(int left, int top, int width, int height) {
     return QRect(form::TwipsToPixels(left), form::TwipsToPixels(top), form::TwipsToPixels(width),
                  form::TwipsToPixels(height));
+}
+
+// Sets the roles' colours in the widget's palette; a palette that stays the same is no change.
+void SetColours(QWidget* widget,
+                std::initializer_list<std::pair<QPalette::ColorRole, unsigned>> colours) {
+    if (!widget) return;  // not yet made
+    QPalette p = widget->palette();
+    for (const auto& [role, rgb] : colours) p.setColor(role, ToColour(rgb));
+    widget->setPalette(p);
 }
 
 QString FromUtf8(std::string_view text) {
@@ -129,9 +141,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
     setFixedSize(form::TwipsToPixels(form::kClientWidth), form::TwipsToPixels(form::kClientHeight));
     setFocusPolicy(Qt::NoFocus);
 
-    QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, ToColour(form::colour::kWindow));
-    setPalette(windowPalette);
     setAutoFillBackground(true);
 
     // Lines and labels first: controls created later are drawn above, and the boxes must cover the
@@ -146,10 +155,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
         label->setFocusPolicy(Qt::NoFocus);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         label->setFont(FontOf(style.font));
-        QPalette p = label->palette();
-        if (style.textColour) p.setColor(QPalette::WindowText, ToColour(*style.textColour));
-        p.setColor(QPalette::Window, ToColour(style.background));
-        label->setPalette(p);
         label->setAutoFillBackground(true);
         if (style.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setAlignment(style.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
@@ -170,9 +175,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
     for (const form::BoxLayout& layout : form::kBoxesInTabOrder) {
         auto* box = new EditBox(layout.box, *this, this);
         box->setFont(boxFont);
-        QPalette p = box->palette();
-        p.setColor(QPalette::Base, ToColour(form::colour::kBox));
-        box->setPalette(p);
         box->setAlignment(Qt::AlignCenter);
         box->setMaxLength(layout.maxLength);
         box->setTextMargins(0, 0, 0, 0);
@@ -183,8 +185,33 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
             QString::fromStdString(form::AccessibleDescriptionOfBox(layout.box)));
         boxes_[layout.box - 1] = box;
     }
+    ApplyColours();
     boxes_[form::kBoxesInTabOrder.front().box - 1]->setFocus(Qt::OtherFocusReason);
     setWindowIcon(IconOf(iconImages.get()));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    // The desktop's colour scheme changed: the figures must read on peach in the new one too.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        ApplyColours();
+    QWidget::changeEvent(event);
+}
+
+void MainWindow::ApplyColours() {
+    const QPalette system = QApplication::palette();
+    const auto rgb = [&system](QPalette::ColorRole role) {
+        return system.color(role).rgb() & 0xFFFFFFu;
+    };
+    const form::ColourScheme scheme =
+        form::SchemeOf(false, {rgb(QPalette::Base), rgb(QPalette::Text), rgb(QPalette::Window),
+                               rgb(QPalette::WindowText)});
+    SetColours(this, {{QPalette::Window, scheme.window}});
+    for (const form::LabelLayout& layout : form::kLabels)
+        SetColours(labels_[layout.label - 1],
+                   {{QPalette::WindowText, scheme.TextOf(layout.kind)},
+                    {QPalette::Window, scheme.BackgroundOf(layout.kind)}});
+    for (EditBox* box : boxes_)
+        SetColours(box, {{QPalette::Base, scheme.field}, {QPalette::Text, scheme.figures}});
 }
 
 MainWindow::~MainWindow() {

@@ -41,7 +41,13 @@ class MainWindow : public QWidget, public form::Controls, private BoxEvents {
     // Sounded by the coordinate guard.
     void Beeped();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // The colours of the window and its controls from the desktop's palette.
+    void ApplyColours();
+
     // BoxEvents
     void KeyPress(int box, int& keyAscii) override;
     void FocusIn(int box, Qt::FocusReason reason) override;

@@ -1,5 +1,5 @@
 // The form's logic on a window of plain strings: what no real window lets a user type or paste,
-// but the logic must still survive.
+// but the logic must still survive. The window's colours in any scheme.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +7,7 @@
 #include <map>
 #include <vector>
 
+#include "form/colour_scheme.h"
 #include "form/form.h"
 
 namespace {
@@ -134,6 +135,40 @@ TEST(Form, AnnouncementsAreNotRepeatedAndGoWithTheResults) {
     form.LostFocus(1);
     EXPECT_EQ(controls.announcements,
               (std::vector<std::string>{results, "", results, "", "E, " + results}));
+}
+
+TEST(ColourScheme, ContrastRatios) {
+    EXPECT_NEAR(form::ContrastRatio(0x000000, 0xFFFFFF), 21.0, 0.005) << "black on white";
+    EXPECT_NEAR(form::ContrastRatio(0xFFFFFF, 0xFFE0C0), 1.26, 0.005) << "white on peach";
+    EXPECT_NEAR(form::ContrastRatio(0x808080, 0xFFC080), 2.46, 0.005) << "grey under orange";
+}
+
+TEST(ColourScheme, SchemeFromHighContrastAndTheSystemColours) {
+    // System colours: window, window text, button face, button text.
+    const form::SystemColours light{0xFFFFFF, 0x000000, 0xF0F0F0, 0x000000},
+        dark{0x2A2A2A, 0xEEEEEE, 0x353535, 0xEEEEEE}, blueText{0xFFFFFF, 0x000080, 0xF0F0F0, 0},
+        greyText{0xFFFFFF, 0x767676, 0xF0F0F0, 0}, four{0x000000, 0xFFFF00, 0x000080, 0x00FFFF};
+    // Window, heading, unit sign, field, figures, line: the design's with these figures.
+    const auto design = [](unsigned figures) {
+        return form::ColourScheme{0x808080, 0xFFC080, 0x000000, 0xFFE0C0, figures, 0x0000C0};
+    };
+    const struct {
+        const char* name;
+        bool highContrast;
+        form::SystemColours system;
+        form::ColourScheme expected;
+    } rows[] = {
+        {"a light scheme: the design, black figures", false, light, design(0x000000)},
+        {"a dark scheme: black figures, not its near-white", false, dark, design(0x000000)},
+        {"dark blue system text reads on peach and is kept", false, blueText, design(0x000080)},
+        {"grey system text (3.6:1 on peach) gives way to black", false, greyText, design(0)},
+        {"high contrast: labels in button colours, boxes and lines in window colours",
+         true,
+         four,
+         {0x000080, 0x00FFFF, 0x00FFFF, 0x000000, 0xFFFF00, 0xFFFF00}},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(form::SchemeOf(r.highContrast, r.system), r.expected) << r.name;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "win32/main_window.h"
 
 #include "form/accessible_text.h"
+#include "form/colour_scheme.h"
 #include "form/texts.h"
 #include "res/resource_ids.h"
 #include "win32/accessible_control.h"
@@ -41,13 +42,29 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     RegisterClassExW(&windowClass);
 }
 
+unsigned FromColorRef(COLORREF colour) {
+    return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+}
+
+// The window's colours from the system's: the design's, or under high contrast the system's.
+form::ColourScheme SystemScheme() {
+    HIGHCONTRASTW highContrast{sizeof highContrast, 0, nullptr};
+    const bool on =
+        SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof highContrast, &highContrast, 0) &&
+        (highContrast.dwFlags & HCF_HIGHCONTRASTON);
+    const auto system = [](int index) { return FromColorRef(GetSysColor(index)); };
+    return form::SchemeOf(on, {system(COLOR_WINDOW), system(COLOR_WINDOWTEXT),
+                               system(COLOR_BTNFACE), system(COLOR_BTNTEXT)});
+}
+
 std::size_t KindIndex(form::LabelKind kind) {
     return static_cast<std::size_t>(kind);
 }
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance) : form_(*this), numberFormat_(UserNumberFormat()) {
+MainWindow::MainWindow(HINSTANCE instance)
+    : form_(*this), numberFormat_(UserNumberFormat()), colours_(SystemScheme()) {
     RegisterWindowClass(instance, &Procedure);
     // The size follows once the window knows the DPI of the monitor it is on.
     CreateWindowExW(kWindowExStyle, kWindowClass, ToUtf16(form::texts::kWindowCaption).c_str(),
@@ -175,7 +192,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(window_, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, BrushOf(form::colour::kWindow));
+            FillRect(reinterpret_cast<HDC>(wParam), &client, BrushOf(colours_.window));
             return 1;
         }
         case WM_PAINT:
@@ -183,12 +200,17 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLOREDIT: {
             const auto dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-            SetBkColor(dc, ToColorRef(form::colour::kBox));
-            return reinterpret_cast<LRESULT>(BrushOf(form::colour::kBox));
+            SetTextColor(dc, ToColorRef(colours_.figures));
+            SetBkColor(dc, ToColorRef(colours_.field));
+            return reinterpret_cast<LRESULT>(BrushOf(colours_.field));
         }
         case WM_CTLCOLORSTATIC:
             return LabelColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            // High contrast turned on or off, or the system's colours changed.
+            ApplyColours();
+            break;
         case WM_ACTIVATE:
             // Deactivating and activating again is no change of focus between the boxes: the box
             // that had the focus gets it back, instead of the window itself.
@@ -228,7 +250,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::PaintLines() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window_, &paint);
-    const LOGBRUSH colour{BS_SOLID, ToColorRef(form::colour::kLine), 0};
+    const LOGBRUSH colour{BS_SOLID, ToColorRef(colours_.line), 0};
     const int width = MulDiv(form::kLineWidthPixels, static_cast<int>(dpi_), form::kBaseDpi);
     const GdiObject<HPEN> pen(
         ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, width, &colour, 0, nullptr));
@@ -247,11 +269,19 @@ LRESULT MainWindow::LabelColours(HDC dc, HWND label) {
     if (n < 1 || n > form::kLabelCount)
         return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(label));
-    const form::LabelStyle& style = form::StyleOf(form::kLabels[n - 1].kind);
-    SetTextColor(dc,
-                 style.textColour ? ToColorRef(*style.textColour) : GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, ToColorRef(style.background));
-    return reinterpret_cast<LRESULT>(BrushOf(style.background));
+    const form::LabelKind kind = form::kLabels[n - 1].kind;
+    SetTextColor(dc, ToColorRef(colours_.TextOf(kind)));
+    SetBkColor(dc, ToColorRef(colours_.BackgroundOf(kind)));
+    return reinterpret_cast<LRESULT>(BrushOf(colours_.BackgroundOf(kind)));
+}
+
+void MainWindow::ApplyColours() {
+    const form::ColourScheme colours = SystemScheme();
+    if (colours == colours_) return;
+    colours_ = colours;
+    // The old colours' brushes go; the controls take new ones as they are drawn again.
+    brushes_.clear();
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 HBRUSH MainWindow::BrushOf(unsigned rgb) {

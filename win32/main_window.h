@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "form/colour_scheme.h"
 #include "form/controls.h"
 #include "form/focus_tracker.h"
 #include "form/form.h"
@@ -51,6 +52,8 @@ class MainWindow : public form::Controls, private BoxEvents {
     // Places the controls and sets their fonts for the monitor's DPI.
     void ApplyDpi(UINT dpi);
     void PaintLines();
+    // Reads the system's colours again and redraws the window in them where they changed.
+    void ApplyColours();
     // The brush and colours a label is drawn with.
     LRESULT LabelColours(HDC dc, HWND label);
     HBRUSH BrushOf(unsigned rgb);
@@ -67,6 +70,7 @@ class MainWindow : public form::Controls, private BoxEvents {
     form::Form form_;
     NumberFormat numberFormat_;
     UINT dpi_ = 0;
+    form::ColourScheme colours_;
     std::array<std::unique_ptr<EditBox>, form::kBoxCount> boxes_;
     std::array<HWND, form::kLabelCount> labels_{};
     std::unique_ptr<LiveRegion> announcements_;

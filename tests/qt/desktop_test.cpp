@@ -1,6 +1,6 @@
 // The window as a desktop program: its icon, Qt's own texts in German, what a screen reader hears,
-// and where and how large it draws its controls on a display of higher density (this test also
-// runs with QT_SCALE_FACTOR=2).
+// where and how large it draws its controls on a display of higher density (this test also runs
+// with QT_SCALE_FACTOR=2), and that its figures read in a dark desktop scheme.
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "form/colour_scheme.h"
 #include "form/layout.h"
 #include "qt/main_window.h"
 #include "qt/translations.h"
@@ -42,6 +43,16 @@ QRect BoundsOf(const QImage& image, const QRect& area, Test test) {
         for (int x = within.left(); x <= within.right(); ++x)
             if (test(image.pixel(x, y))) bounds |= QRect(x, y, 1, 1);
     return bounds;
+}
+
+// The WCAG 2 contrast of the figures drawn within area against the field's colour at its corner.
+double FigureContrast(const QImage& image, const QRect& area) {
+    double contrast = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            contrast = qMax(contrast, form::ContrastRatio(image.pixel(x, y) & 0xFFFFFF,
+                                                          image.pixel(area.topLeft()) & 0xFFFFFF));
+    return contrast;
 }
 
 // What a screen reader reads of the window's notification, which it speaks when it shows: its
@@ -331,6 +342,36 @@ class DesktopTest : public QObject {
             if (!there) misplaced << QStringLiteral("Label%1").arg(label.label);
         }
         QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(QStringLiteral(", "))));
+    }
+
+    // Typed figures and a result read on their peach fields, at least 4.5:1 (WCAG 2) as drawn: in
+    // a dark desktop scheme with near-white text, after a change to a light one and back.
+    void theFiguresReadInADarkAndALightScheme() {
+        const QPalette light = QApplication::palette();
+        const QColor text(0xEE, 0xEE, 0xEE), grey(0x30, 0x30, 0x30);
+        const QPalette dark(text, grey, grey, grey, grey, text, text, grey, grey);
+        QApplication::setPalette(dark);
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::keyClicks(window.Box(4), QStringLiteral("13"));
+        QTest::keyClick(window.Box(4), Qt::Key_Tab);
+        const double scale = ScaleFactor();
+        QStringList seen;
+        for (const QPalette& palette : {dark, light, dark}) {
+            QApplication::setPalette(palette);
+            const QImage shot = window.grab().toImage();
+            for (const QWidget* field :
+                 std::initializer_list<QWidget*>{window.Box(4), window.Label(17)}) {
+                const QRect r = field->geometry().adjusted(3, 3, -3, -3);
+                seen << QString::number(
+                    FigureContrast(shot, QRect(r.topLeft() * scale, r.size() * scale)), 'f', 2);
+            }
+        }
+        QApplication::setPalette(light);
+        qInfo("dark, light, dark again: Text4 and Label17 %s:1", qPrintable(seen.join(":1, ")));
+        for (const QString& contrast : seen)
+            QVERIFY2(contrast.toDouble() >= 4.5, qPrintable(seen.join(", ")));
     }
 
     // The client area keeps 503 by 175 logical pixels (7545 by 2625 twips); the scale factor
