@@ -19,8 +19,8 @@ BOXES_TABLE = pathlib.Path(__file__).resolve().parents[1] / "data" / "boxes.tsv"
 
 def boxes_in_tab_order():
     """The table of boxes: (box, name, description, initial text, max length) in tab order."""
-    rows = [line.split("\t") for line in BOXES_TABLE.read_text(encoding="utf-8").splitlines() if line[:1] != "#"]
-    return [(*row[:4], int(row[4])) for row in rows]
+    lines = BOXES_TABLE.read_text(encoding="utf-8").splitlines()
+    return [(*row[:4], int(row[4])) for row in (line.split("\t") for line in lines if line[:1] != "#")]
 
 
 class Checks:
@@ -229,7 +229,7 @@ def main():
         checks.equal(f"the attribute run at offset {offset}", (run_start, run_end), (0, 2))
     # A screen reader reads a box by character, word and line, at and around the caret: past the
     # end there is nothing to read but the word and line that end there, and the window answers.
-    char, word, line = pyatspi.TEXT_BOUNDARY_CHAR, pyatspi.TEXT_BOUNDARY_WORD_START, pyatspi.TEXT_BOUNDARY_LINE_START
+    char, word, line = (getattr(pyatspi, f"TEXT_BOUNDARY_{b}") for b in ("CHAR", "WORD_START", "LINE_START"))
     at, before, after = text.getTextAtOffset, text.getTextBeforeOffset, text.getTextAfterOffset
     for what, read, offset, boundary, expected in [
         ("the character at 0", at, 0, char, ("1", 0, 1)),
@@ -305,12 +305,12 @@ def main():
                          [kind for kind, name in heard_now if name == reached][:1], ["focus"])
 
     checks.start("the boxes' editable text, as a screen reader's commands change it")
-    for box_id, name, _, _, length in table:
+    for _, name, _, _, length in table:
         editable = by_name[name].queryEditableText()
         before = text_of(by_name[name])
         editable.setTextContents("")
         editable.insertText(0, "1234", 4)
-        checks.equal(f"{name} ({box_id}) takes no more than its length", text_of(by_name[name]), "1234"[:length])
+        checks.equal(f"{name} takes no more than its length", text_of(by_name[name]), "1234"[:length])
         editable.deleteText(0, 1)
         checks.equal(f"{name} loses its first character", text_of(by_name[name]), "1234"[1:length])
         editable.setTextContents(before)
