@@ -63,12 +63,16 @@ std::string ResultsAnnouncement(std::string_view distanceCaption, std::string_vi
            texts::kCourseName + ' ' + course;
 }
 
-std::string AfterToggle(std::string_view letter, std::string_view sentence) {
-    return std::string(letter) + ", " + std::string(sentence);
+std::string AfterLead(std::string_view lead, std::string_view sentence) {
+    return std::string(lead) + ", " + std::string(sentence);
 }
 
 std::string OutOfRangeAnnouncement(const CoordinateGroup& group) {
     return CoordinateName(group) + texts::kOutOfRange;
+}
+
+std::string OutOfRangeAnnouncement(int box) {
+    return AccessibleNameOfBox(box) + texts::kOutOfRange;
 }
 
 }  // namespace form

@@ -26,11 +26,14 @@ std::string AccessibleNameOfLabel(int label);
 // "13,4ter Längengrad Ost", since its abbreviation reads as a string of letters.
 std::string ResultsAnnouncement(std::string_view distanceCaption, std::string_view courseCaption);
 
-// A sentence said after a letter toggle, with the new letter first: "N, Entfernung ...". A screen
-// reader echoes the key typed, which is rarely the letter it toggled to.
-std::string AfterToggle(std::string_view letter, std::string_view sentence);
+// A sentence said after what the key did first: "N, Entfernung ..." after a letter toggle (a
+// screen reader echoes the key typed, which is rarely the letter it toggled to), or the reset of a
+// box before the results of its 0.
+std::string AfterLead(std::string_view lead, std::string_view sentence);
 
 // Spoken when the guard resets a coordinate: "von Breite außerhalb des Bereichs, auf 0 gesetzt".
 std::string OutOfRangeAnnouncement(const CoordinateGroup& group);
+// Spoken when leaving box n resets it: "von Breite Grad außerhalb des Bereichs, auf 0 gesetzt".
+std::string OutOfRangeAnnouncement(int box);
 
 }  // namespace form

@@ -67,14 +67,19 @@ void Form::NumericKeyPress(int box, int& keyAscii) {
 void Form::ValidateNumeric(int box) {
     if (!controls_.ToNumber(controls_.BoxText(box))) WriteBox(box, texts::kZero);
     const double limit = UpperLimitOf(box);
-    if (Number(box) > limit) WriteBox(box, texts::kZero);
+    // Someone who does not see the box turn to 0 hears it, before the results of the 0.
+    std::string reset;
+    if (Number(box) > limit) {
+        WriteBox(box, texts::kZero);
+        reset = OutOfRangeAnnouncement(box);
+    }
     // Read once more: a degrees value that was too large is "0" by now and no longer at the limit.
     if (IsDegreesBox(box) && Number(box) == limit) {
         const CoordinateGroup& group = GroupOf(box);
         WriteBox(group.minutes, texts::kZero);
         WriteBox(group.seconds, texts::kZero);
     }
-    Recalculate();
+    Recalculate(reset);
 }
 
 void Form::ToggleLetter(int box) {
@@ -101,7 +106,7 @@ void Form::Recalculate() {
     Recalculate("");
 }
 
-void Form::Recalculate(std::string_view toggledLetter) {
+void Form::Recalculate(std::string_view lead) {
     const std::variant<Coordinates, const CoordinateGroup*> reading = ReadCoordinates();
     if (const auto* outOfRange = std::get_if<const CoordinateGroup*>(&reading)) {
         const CoordinateGroup& group = **outOfRange;
@@ -110,7 +115,7 @@ void Form::Recalculate(std::string_view toggledLetter) {
         WriteBox(group.seconds, texts::kZero);
         controls_.Beep();
         // The beep alone says nothing to someone who does not see the boxes change.
-        Announce(toggledLetter, OutOfRangeAnnouncement(group));
+        Announce(lead, OutOfRangeAnnouncement(group));
         return;
     }
     const Coordinates* c = std::get_if<Coordinates>(&reading);
@@ -119,7 +124,7 @@ void Form::Recalculate(std::string_view toggledLetter) {
     const std::string course = CourseCaption(*c, d);
     controls_.SetLabelCaption(kDistanceLabel, distance);
     controls_.SetLabelCaption(kCourseLabel, course);
-    Announce(toggledLetter, ResultsAnnouncement(distance, course));
+    Announce(lead, ResultsAnnouncement(distance, course));
 }
 
 std::variant<Form::Coordinates, const CoordinateGroup*> Form::ReadCoordinates() const {
@@ -175,11 +180,11 @@ std::string Form::MeridianCaption(double lon2) const {
     return RenderNumber(v, texts::kMeridian, controls_.DecimalSeparator()) + suffix;
 }
 
-void Form::Announce(std::string_view toggledLetter, std::string sentence) {
+void Form::Announce(std::string_view lead, std::string sentence) {
     // Leaving a box unchanged recalculates the same results: saying them at every Tab would bury
-    // the names of the boxes the user moves through. A toggle's letter is no part of them.
-    if (sentence == announced_) return;
-    controls_.Announce(toggledLetter.empty() ? sentence : AfterToggle(toggledLetter, sentence));
+    // the names of the boxes the user moves through. A lead is no part of them.
+    if (lead.empty() && sentence == announced_) return;
+    controls_.Announce(lead.empty() ? sentence : AfterLead(lead, sentence));
     announced_ = std::move(sentence);
 }
 

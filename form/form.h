@@ -46,8 +46,9 @@ class Form {
     void NumericKeyPress(int box, int& keyAscii);
     void ValidateNumeric(int box);
     void ToggleLetter(int box);
-    // Recalculate, with the letter a toggle just wrote said first.
-    void Recalculate(std::string_view toggledLetter);
+    // Recalculate, with what the key did said first: the letter a toggle wrote, or the reset of
+    // a box whose value was too large.
+    void Recalculate(std::string_view lead);
 
     // The four coordinates, or the first group out of range as a whole.
     std::variant<Coordinates, const CoordinateGroup*> ReadCoordinates() const;
@@ -58,9 +59,9 @@ class Form {
     // From a pole every course is due north or south: the destination's meridian instead.
     std::string MeridianCaption(double lon2) const;
 
-    // Tells the sentence, after the letter a toggle wrote, unless the same sentence was the last
-    // one told since the results were last cleared.
-    void Announce(std::string_view toggledLetter, std::string sentence);
+    // Tells the sentence, after the lead, unless there is no lead and the same sentence was the
+    // last one told since the results were last cleared.
+    void Announce(std::string_view lead, std::string sentence);
 
     // The box's value; a text the locale does not read as a finite number counts as 0.
     double Number(int box) const;

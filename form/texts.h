@@ -32,7 +32,7 @@ inline constexpr char kCourseName[] = "Richtung";
 
 // What a screen reader says a box takes ("0 bis 90", "N oder S, jede Taste wechselt") and what
 // it speaks when a result appears in place of a caption's abbreviation, or when the guard resets
-// a coordinate ("von Breite außerhalb des Bereichs, auf 0 gesetzt").
+// a coordinate or leaving a box resets it ("von Breite außerhalb des Bereichs, auf 0 gesetzt").
 inline constexpr char kFromZeroTo[] = "0 bis ";
 inline constexpr char kOr[] = " oder ";
 inline constexpr char kAnyKeyToggles[] = ", jede Taste wechselt";

@@ -99,8 +99,12 @@ QString AccessibleBox::textAfterOffset(int offset, QAccessible::TextBoundaryType
 
 QString AccessibleBox::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                     int* startOffset, int* endOffset) const {
-    return QAccessibleTextInterface::textAtOffset(Resolved(offset), boundaryType, startOffset,
-                                                  endOffset);
+    int at = Resolved(offset);
+    // Asked for the word at the end of the text, Qt 6.4 looks for the word's end for ever and the
+    // window hangs; a screen reader asks so with the caret after the last digit typed. The word
+    // there is the one that ends there.
+    if (boundaryType != QAccessible::CharBoundary && at > 0 && at == characterCount()) --at;
+    return QAccessibleTextInterface::textAtOffset(at, boundaryType, startOffset, endOffset);
 }
 
 int AccessibleBox::characterCount() const {

@@ -21,6 +21,7 @@
 #include "form/texts.h"
 #include "qt/accessible_box.h"
 #include "qt/colour.h"
+#include "qt/focus_before_caret.h"
 #include "qt/line.h"
 
 namespace qt {
@@ -128,7 +129,7 @@ QAccessibleInterface* AccessibleInterfaceOf(const QString&, QObject* object) {
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
     static const bool accessibleInterfacesInstalled =
-        (QAccessible::installFactory(AccessibleInterfaceOf), true);
+        (QAccessible::installFactory(AccessibleInterfaceOf), ReportFocusBeforeCaret(), true);
     Q_UNUSED(accessibleInterfacesInstalled);
     setObjectName(QStringLiteral("Form1"));
     // A fixed frame with the icon's system menu and the close box, no minimise or maximise box.

@@ -1,13 +1,11 @@
 #!/usr/bin/python3
 """Reads the running Fernbogen window over the AT-SPI bus as a screen reader does, while real key
-presses (xdotool) fill it in from Berlin to Munich. Checks what a screen reader relies on: roles,
-names, descriptions, values, the runs of text attributes, and the events it speaks from.
+presses (xdotool) fill it in, and checks what a screen reader relies on: roles, names, values, text
+and the events it speaks from. Runs with the system's Python (pyatspi) in the session and on the
+display of a Fernbogen in a German locale (tools/test.d/55-accessibility.sh); prints each failed
+check and 'N passed, M failed', and fails when a check failed."""
 
-Run with the system's Python, which has pyatspi, inside a D-Bus session with the AT-SPI bus and on
-the X display of a Fernbogen started in a German locale. Prints each failed check and a closing
-line 'N passed, M failed'; exits non-zero when a check failed.
-"""
-
+import pathlib
 import subprocess
 import sys
 import time
@@ -16,29 +14,13 @@ import pyatspi
 from gi.repository import GLib
 
 TITLE = "berechnet Abstand geographischer Punkte auf dem Fernbogen"
-LON_DEGREES, LAT_DEGREES, MINUTES = "0 bis 180", "0 bis 90", "0 bis 59"
+BOXES_TABLE = pathlib.Path(__file__).resolve().parents[1] / "data" / "boxes.tsv"
 
-# The sixteen boxes in tab order: name, description, initial value.
-BOXES = [
-    ("von Länge Grad", LON_DEGREES, "0"),
-    ("von Länge Minuten", MINUTES, "0"),
-    ("von Länge Sekunden", MINUTES, "0"),
-    ("von Länge Halbkugel", "W oder E, jede Taste wechselt", "W"),
-    ("von Breite Grad", LAT_DEGREES, "0"),
-    ("von Breite Minuten", MINUTES, "0"),
-    ("von Breite Sekunden", MINUTES, "0"),
-    ("von Breite Halbkugel", "N oder S, jede Taste wechselt", "N"),
-    ("nach Länge Grad", LON_DEGREES, "0"),
-    ("nach Länge Minuten", MINUTES, "0"),
-    ("nach Länge Sekunden", MINUTES, "0"),
-    ("nach Länge Halbkugel", "E oder W, jede Taste wechselt", "E"),
-    ("nach Breite Grad", LAT_DEGREES, "0"),
-    ("nach Breite Minuten", MINUTES, "0"),
-    ("nach Breite Sekunden", MINUTES, "0"),
-    ("nach Breite Halbkugel", "S oder N, jede Taste wechselt", "S"),
-]
 
-BERLIN_TO_MUNICH = "N, Entfernung 503,9 Km, Richtung 195,5 Grad"
+def boxes_in_tab_order():
+    """The table of boxes: (box, name, description, initial text, max length) in tab order."""
+    lines = BOXES_TABLE.read_text(encoding="utf-8").splitlines()
+    return [(*row[:4], int(row[4])) for row in (line.split("\t") for line in lines if line[:1] != "#")]
 
 
 class Checks:
@@ -65,7 +47,8 @@ class Checks:
 class Heard:
     """The events a screen reader acts on, as they arrive."""
 
-    TYPES = ["focus:", "object:state-changed:showing", "object:property-change:accessible-name"]
+    TYPES = ["focus:", "object:state-changed:showing", "object:property-change:accessible-name",
+             "object:text-caret-moved"]
 
     def __init__(self):
         self.events = []
@@ -94,19 +77,30 @@ class Heard:
         return events
 
 
+def in_order(events):
+    """Focus moves, caret moves and notifications shown (spoken by their names), as (what, name)."""
+    kinds = {"focus:": "focus", "object:text-caret-moved": "caret"}
+    return [(kinds.get(type_, "announced"), name) for type_, role, name, shown in events
+            if type_ in kinds or (type_.startswith("object:state-changed:showing")
+                                  and role == pyatspi.ROLE_NOTIFICATION and shown == 1)]
+
+
 def announcements(events):
-    """What a screen reader speaks as notifications: the names of those that show."""
-    return [name for type_, role, name, shown in events
-            if type_.startswith("object:state-changed:showing") and role == pyatspi.ROLE_NOTIFICATION
-            and shown == 1]
+    return [name for kind, name in in_order(events) if kind == "announced"]
 
 
 def focused(events):
-    return [name for type_, role, name, _ in events if type_.startswith("focus:")]
+    return [name for kind, name in in_order(events) if kind == "focus"]
 
 
 def key(*keys):
     subprocess.run(["xdotool", "key", "--delay", "40", *keys], check=True)
+
+
+def click(accessible):
+    x, y, width, height = extents(accessible)
+    subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"],
+                   check=True)
 
 
 def type_text(text):
@@ -137,8 +131,7 @@ def extents(accessible):
 
 
 def text_of(accessible):
-    text = accessible.queryText()
-    return text.getText(0, -1)
+    return accessible.queryText().getText(0, -1)
 
 
 def main():
@@ -157,14 +150,13 @@ def main():
     boxes = [a for a in everything if a.getRole() == pyatspi.ROLE_TEXT]
     labels = [a for a in everything if a.getRole() == pyatspi.ROLE_LABEL]
     notifications = [a for a in everything if a.getRole() == pyatspi.ROLE_NOTIFICATION]
-    checks.equal("number of boxes", len(boxes), 16)
     checks.equal("number of notifications", len(notifications), 1)
-    if notifications:
-        checks.true("the notification is not showing before anything is announced",
-                    not notifications[0].getState().contains(pyatspi.STATE_SHOWING))
+    checks.true("the notification is not showing before anything is announced",
+                notifications and not notifications[0].getState().contains(pyatspi.STATE_SHOWING))
 
     checks.start("every box's name, description, value and state")
-    for box, (name, description, value) in zip(boxes, BOXES):
+    table = boxes_in_tab_order()
+    for box, (_, name, description, value, _) in zip(boxes, table, strict=True):
         checks.equal(f"name of box {boxes.index(box) + 1}", box.name, name)
         checks.equal(f"description of {name}", box.description, description)
         checks.equal(f"value of {name}", text_of(box), value)
@@ -175,25 +167,21 @@ def main():
 
     checks.start("entering the first box by a click")
     first = by_name["von Länge Grad"]
-    x, y, width, height = extents(first)
     subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^berechnet Abstand",
                     "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL)
-    subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"],
-                   check=True)
+    click(first)
     heard.take(0.6)
     checks.true("von Länge Grad has the focus", first.getState().contains(pyatspi.STATE_FOCUSED))
+    key(*["Tab"] * len(table))
+    names = [name for _, name, _, _, _ in table]
+    checks.equal("Tab visits every box in the table's order", focused(heard.take()), names[1:] + names[:1])
 
     checks.start("Berlin to Munich, typed with Tab: focus moves box by box, results are announced")
     type_text("13")
     key("Tab")
-    events = heard.take()
-    checks.equal("focus after Tab", focused(events), ["von Länge Minuten"])
-    checks.equal("announced after leaving von Länge Grad", announcements(events),
-                 ["Entfernung 1445 km, Richtung 90,0 Grad"])
-    kinds = [type_ for type_, role, _, shown in events
-             if type_.startswith("focus:") or (role == pyatspi.ROLE_NOTIFICATION and shown == 1)]
-    checks.equal("the announcement comes after the focus has moved", kinds,
-                 ["focus:", "object:state-changed:showing"])
+    checks.equal("the focus moves, then the results are announced",
+                 [(kind, name) for kind, name in in_order(heard.take()) if kind != "caret"],
+                 [("focus", "von Länge Minuten"), ("announced", "Entfernung 1445 km, Richtung 90,0 Grad")])
 
     type_text("24")
     key("Tab", "Tab")
@@ -210,15 +198,13 @@ def main():
 
     for keys in (["Tab"], "52", ["Tab"], "31", ["Tab", "Tab", "Tab"], "11", ["Tab"], "35",
                  ["Tab", "Tab", "Tab"], "48", ["Tab"], "8", ["Tab", "Tab"]):
-        if isinstance(keys, list):
-            key(*keys)
-        else:
-            type_text(keys)
+        key(*keys) if isinstance(keys, list) else type_text(keys)
     events = heard.take()
     checks.equal("focus after the remaining entries", focused(events)[-1], "nach Breite Halbkugel")
     type_text("x")
     toggled = heard.take()
-    checks.equal("Berlin to Munich is announced", announcements(toggled), [BERLIN_TO_MUNICH])
+    checks.equal("Berlin to Munich is announced", announcements(toggled),
+                 ["N, Entfernung 503,9 Km, Richtung 195,5 Grad"])
 
     key("shift+Tab", "Tab")
     events = heard.take()
@@ -241,6 +227,29 @@ def main():
     for offset in (0, 1):
         _, run_start, run_end = text.getAttributeRun(offset, False)
         checks.equal(f"the attribute run at offset {offset}", (run_start, run_end), (0, 2))
+    # A screen reader reads a box by character, word and line, at and around the caret: past the
+    # end there is nothing to read but the word and line that end there, and the window answers.
+    char, word, line = (getattr(pyatspi, f"TEXT_BOUNDARY_{b}") for b in ("CHAR", "WORD_START", "LINE_START"))
+    at, before, after = text.getTextAtOffset, text.getTextBeforeOffset, text.getTextAfterOffset
+    for what, read, offset, boundary, expected in [
+        ("the character at 0", at, 0, char, ("1", 0, 1)),
+        ("the character at 1", at, 1, char, ("3", 1, 2)),
+        ("no character at the end", at, 2, char, ("",)),
+        ("the character before 1", before, 1, char, ("1", 0, 1)),
+        ("the character before the end", before, 2, char, ("3", 1, 2)),
+        ("the character after 0", after, 0, char, ("3", 1, 2)),
+        ("no character after the last", after, 1, char, ("",)),
+        ("the word at its start", at, 0, word, ("13", 0, 2)),
+        ("the word in its middle", at, 1, word, ("13", 0, 2)),
+        ("the word at its end", at, 2, word, ("13", 0, 2)),
+        ("no word after the only one", after, 0, word, ("",)),
+        ("the line at its end", at, 2, line, ("13", 0, 2)),
+    ]:
+        try:
+            answer = tuple(read(offset, boundary))[:len(expected)]
+        except GLib.Error as error:
+            answer = error.message
+        checks.equal(what, answer, expected)
     box_x, box_y, box_width, box_height = extents(start_degrees)
     first_char = text.getCharacterExtents(0, pyatspi.DESKTOP_COORDS)
     second_char = text.getCharacterExtents(1, pyatspi.DESKTOP_COORDS)
@@ -254,11 +263,9 @@ def main():
     heard.take()
     type_text("9")
     events = heard.take(0.8)
-    checks.equal("nothing announced after typing", announcements(events), [])
-    hidden = [name for type_, role, name, shown in events
-              if type_.startswith("object:state-changed:showing") and role == pyatspi.ROLE_NOTIFICATION
-              and shown == 0]
-    checks.equal("the notification hides with an empty name", hidden, [""])
+    checks.equal("the notification tells its empty name and hides, with nothing announced",
+                 [(type_.rsplit(":", 1)[-1], name, detail) for type_, role, name, detail in events
+                  if role == pyatspi.ROLE_NOTIFICATION], [("accessible-name", "", 0), ("showing", "", 0)])
     checks.equal("the results are empty", [a.name for a in results][1::2], ["", ""])
 
     checks.start("the guard is heard")
@@ -274,6 +281,40 @@ def main():
     checks.equal("its boxes read 0 again",
                  [text_of(by_name[f"nach Breite {field}"]) for field in ("Grad", "Minuten", "Sekunden")],
                  ["0", "0", "0"])
+
+    checks.start("what the program does to a box is heard after the focus, in the box reached")
+    for what, box, keys, reached, said in [
+        ("90 in von Breite Grad, Tab: the minutes are reset to 0, the start is the pole",
+         "von Breite Grad", ["90", "Tab"], "von Breite Minuten",
+         "Entfernung 10002 km, Richtung 11,6ter Längengrad Ost"),
+        ("the destination turned west is spoken in words", "nach Länge Halbkugel", ["x"], None,
+         "W, Entfernung 10002 km, Richtung 11,6ter Längengrad West"),
+        ("95 in von Breite Grad, Tab: the box is reset, then the results are said",
+         "von Breite Grad", ["95", "Tab"], "von Breite Minuten",
+         "von Breite Grad außerhalb des Bereichs, auf 0 gesetzt, Entfernung 2776 km, Richtung 270,0 Grad"),
+    ]:
+        click(by_name[box])
+        heard.take()
+        for keys in keys:
+            key(keys) if keys == "Tab" else type_text(keys)
+        heard_now = in_order(heard.take(0.8))
+        checks.equal(what, [(kind, name) for kind, name in heard_now if kind != "caret"],
+                     ([("focus", reached)] if reached else []) + [("announced", said)])
+        if reached:
+            checks.equal(f"{what}: the box reached is first heard by its focus",
+                         [kind for kind, name in heard_now if name == reached][:1], ["focus"])
+
+    checks.start("the boxes' editable text, as a screen reader's commands change it")
+    for _, name, _, _, length in table:
+        editable = by_name[name].queryEditableText()
+        before = text_of(by_name[name])
+        editable.setTextContents("")
+        editable.insertText(0, "1234", 4)
+        checks.equal(f"{name} takes no more than its length", text_of(by_name[name]), "1234"[:length])
+        editable.deleteText(0, 1)
+        checks.equal(f"{name} loses its first character", text_of(by_name[name]), "1234"[1:length])
+        editable.setTextContents(before)
+        checks.equal(f"{name} holds its text again", text_of(by_name[name]), before)
 
     print(f"{checks.passed} passed, {checks.failed} failed")
     return 1 if checks.failed else 0

@@ -222,38 +222,15 @@ class DesktopTest : public QObject {
                 QTest::keyClicks(window.Box(box), keys);
             };
         };
+        // A Tab, a toggle, the guard and typing after the results were told are checked over the
+        // AT-SPI bus (tools/test.d/55-accessibility.sh).
         const std::vector<Case> cases{
-            {"nothing before the first result", [](MainWindow&) {}, ""},
-            {"a Tab out of a changed box",
-             [&](MainWindow& w) {
-                 type(4, "13")(w);
-                 QTest::keyClick(w.Box(4), Qt::Key_Tab);
-             },
-             "Entfernung 1445 km, Richtung 90.0 Grad"},
             {"Enter",
              [&](MainWindow& w) {
                  type(4, "13")(w);
                  QTest::keyClick(w.Box(4), Qt::Key_Return);
              },
              "Entfernung 1445 km, Richtung 90.0 Grad"},
-            {"a letter toggle, with the new letter first", type(14, "x"),
-             "E, Entfernung 0.00 Km, Richtung egal"},
-            {"the guard resetting the start latitude",
-             [&](MainWindow& w) {
-                 type(1, "90")(w);
-                 QTest::keyClick(w.Box(1), Qt::Key_Tab);
-                 QTest::keyClicks(w.Box(2), "30");
-                 QTest::keyClick(w.Box(2), Qt::Key_Tab);
-             },
-             "von Breite außerhalb des Bereichs, auf 0 gesetzt"},
-            {"a digit typed after the results were told",
-             [&](MainWindow& w) {
-                 type(4, "13")(w);
-                 QTest::keyClick(w.Box(4), Qt::Key_Return);
-                 QTest::qWait(20);
-                 QTest::keyClick(w.Box(4), Qt::Key_4);
-             },
-             ""},
             {"a digit typed before the results are told",
              [&](MainWindow& w) {
                  type(4, "13")(w);
@@ -271,24 +248,6 @@ class DesktopTest : public QObject {
             QVERIFY2(Notified(window) == c.notified,
                      qPrintable(QString("%1: \"%2\"").arg(c.what, Notified(window))));
         }
-    }
-
-    void tabbingThroughTheBoxesNamesEachInTurn() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QStringList heard;
-        for (int step = 0; step <= form::kBoxCount; ++step) {
-            heard << AccessibleName(QApplication::focusWidget());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        QCOMPARE(heard,
-                 (QStringList{"von Länge Grad", "von Länge Minuten", "von Länge Sekunden",
-                              "von Länge Halbkugel", "von Breite Grad", "von Breite Minuten",
-                              "von Breite Sekunden", "von Breite Halbkugel", "nach Länge Grad",
-                              "nach Länge Minuten", "nach Länge Sekunden", "nach Länge Halbkugel",
-                              "nach Breite Grad", "nach Breite Minuten", "nach Breite Sekunden",
-                              "nach Breite Halbkugel", "von Länge Grad"}));
     }
 
     // What is drawn, in device pixels at this scale: each peach box and result field fills the

@@ -1,0 +1,35 @@
+#include "qt/focus_before_caret.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+namespace qt {
+
+namespace {
+
+// The focus widget when the focus was last reported. A focus reported inside it (a context
+// menu's item) leaves it the focus widget, and its caret moves go out as before.
+QPointer<QObject> focusWhenReported;
+
+void Update(QAccessibleEvent* event) {
+    QObject* const focus = QApplication::focusWidget();
+    if (event->type() == QAccessible::Focus)
+        focusWhenReported = focus;
+    else if (event->type() == QAccessible::TextCaretMoved && event->object() != nullptr &&
+             event->object() == focus && focus != focusWhenReported)
+        return;
+    // Qt hands an update to the platform only while no filter is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(Update);
+}
+
+}  // namespace
+
+void ReportFocusBeforeCaret() {
+    QAccessible::installUpdateHandler(Update);
+}
+
+}  // namespace qt
