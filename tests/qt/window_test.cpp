@@ -6,11 +6,13 @@
 #include <QTest>
 #include <algorithm>
 
+#include "box_table.h"
 #include "form/layout.h"
 #include "qt/main_window.h"
 #include "sessions/worked_results.h"
 
 using qt::MainWindow;
+using qt_test::BoxTable;
 
 Q_DECLARE_METATYPE(const sessions::WorkedResult*)
 Q_DECLARE_METATYPE(const sessions::GuardTrip*)
@@ -40,12 +42,58 @@ class WindowTest : public QObject {
         QCOMPARE(window.objectName(), QString("Form1"));
         QCOMPARE(window.windowTitle(),
                  QString("berechnet Abstand geographischer Punkte auf dem Fernbogen"));
-        const auto defaults = sessions::BoxTexts(kDefaults);
-        for (int n = 1; n <= form::kBoxCount; ++n)
-            QCOMPARE(window.Box(n)->text(), QString::fromStdString(defaults[n - 1]));
         QCOMPARE(window.Label(17)->text(), QString());
         QCOMPARE(window.Label(20)->text(), QString());
         QCOMPARE(QApplication::focusWidget(), window.Box(4));
+    }
+
+    // Typed characters past a box's length are refused; a letter box keeps its one letter, which
+    // each key turns, so that two bring back the first.
+    void everyBoxStartsWithItsTextAndTakesNoCharacterPastItsLength_data() {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < BoxTable().size(); ++i)
+            QTest::newRow(qPrintable(BoxTable()[i].name)) << i;
+    }
+    void everyBoxStartsWithItsTextAndTakesNoCharacterPastItsLength() {
+        QFETCH(int, row);
+        const qt_test::BoxRow& box = BoxTable()[row];
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(window.Box(box.box)->text(), box.initial);
+        QTest::mouseClick(window.Box(box.box), Qt::LeftButton);
+        QTest::keyClicks(window.Box(box.box), QString(box.maxLength + 1, '1'));
+        const bool letter = box.initial != "0";
+        QCOMPARE(window.Box(box.box)->text(), letter ? box.initial : QString(box.maxLength, '1'));
+    }
+
+    // Captions and fonts as the labels and boxes draw them.
+    void captionsAndFontsAsDrawn() {
+        // Label1 to Label20, five to a line.
+        const QStringList captions{"  von ", " nach ", "Breite",    " °",          " '",
+                                   " \"",    " °",     " '",        " \"",         " °",
+                                   " '",     " \"",    " °",        " '",          " \"",
+                                   "Länge",  "",       " sind es ", " Richtung: ", ""};
+        const QList<int> headings{1, 2, 3, 16, 18, 19}, results{17, 20};
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto drawn = [](QWidget* widget) {
+            const QFontInfo font = widget->fontInfo();
+            return QString("%1: %2 pt%3%4")
+                .arg(widget->objectName())
+                .arg(font.pointSizeF())
+                .arg(font.bold() ? " bold" : "", font.underline() ? " underlined" : "");
+        };
+        for (int n = 1; n <= form::kLabelCount; ++n) {
+            QCOMPARE(window.Label(n)->text(), captions[n - 1]);
+            const char* font = headings.contains(n)  ? "9.75 pt bold underlined"
+                               : results.contains(n) ? "12 pt bold underlined"
+                                                     : "18 pt";
+            QCOMPARE(drawn(window.Label(n)), QString("Label%1: %2").arg(n).arg(font));
+        }
+        for (const qt_test::BoxRow& box : BoxTable())
+            QCOMPARE(drawn(window.Box(box.box)), QString("Text%1: 12 pt bold").arg(box.box));
     }
 
     void isAFixedWindowWithCloseBoxOnly() {
@@ -139,15 +187,6 @@ class WindowTest : public QObject {
         SetBoxes(window, sessions::BoxTexts(kDefaults));
         window.Logic().Recalculate();
         QCOMPARE(window.Label(17)->text(), QString("0,00 Km"));
-    }
-
-    void clearResultsEmptiesBothLabels() {
-        MainWindow window;
-        window.Logic().Recalculate();
-        QVERIFY(!window.Label(17)->text().isEmpty());
-        window.Logic().ClearResults();
-        QCOMPARE(window.Label(17)->text(), QString());
-        QCOMPARE(window.Label(20)->text(), QString());
     }
 };
 
