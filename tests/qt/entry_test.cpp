@@ -2,6 +2,7 @@
 // notifications of real changes of focus only.
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -101,6 +102,54 @@ class EntryTest : public QObject {
         QTest::keyClick(window.Box(2), Qt::Key_Tab);
         QCOMPARE(window.Box(2)->text(), QString("0"));
         QCOMPARE(window.Label(17)->text(), QString("0.00 Km"));
+    }
+
+    // Characters composed with a dead key or an input method arrive as committed text, which the
+    // boxes filter as they filter typed keys; a composition still pending changes nothing.
+    void composedCharactersAreFilteredAsTypedOnes_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("pending");
+        QTest::addColumn<QString>("committed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("distance");
+        QTest::newRow("a composed letter empties a fresh box and is discarded") << 2 << ""
+                                                                                << "é"
+                                                                                << ""
+                                                                                << "";
+        QTest::newRow("of composed digits and letters the digits stay, up to the box's length")
+            << 2 << ""
+            << "1ü23"
+            << "12"
+            << "";
+        QTest::newRow("a pending dead key leaves the selected text and the results") << 2 << "´"
+                                                                                     << ""
+                                                                                     << "30"
+                                                                                     << "55.57 Km";
+        QTest::newRow("a composed letter toggles a letter box") << 13 << ""
+                                                                << "ñ"
+                                                                << "S"
+                                                                << "55.57 Km";
+    }
+    void composedCharactersAreFilteredAsTypedOnes() {
+        QFETCH(int, box);
+        QFETCH(QString, pending);
+        QFETCH(QString, committed);
+        QFETCH(QString, shown);
+        QFETCH(QString, distance);
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::mouseClick(window.Box(2), Qt::LeftButton);
+        QTest::keyClicks(window.Box(2), "30");
+        QTest::keyClick(window.Box(2), Qt::Key_Tab);
+        // Back into Text2 by Shift+Tab, which selects its 30; into another box by a click.
+        QTest::keyClick(window.Box(3), Qt::Key_Backtab, Qt::ShiftModifier);
+        if (box != 2) QTest::mouseClick(window.Box(box), Qt::LeftButton);
+        QInputMethodEvent composed(pending, {});
+        composed.setCommitString(committed);
+        QApplication::sendEvent(window.Box(box), &composed);
+        QCOMPARE(window.Box(box)->text(), shown);
+        QCOMPARE(window.Label(17)->text(), distance);
     }
 
     void theFirstBoxIsFreshWhenTheWindowOpens() {
