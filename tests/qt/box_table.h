@@ -2,8 +2,10 @@
 // every window's tests check against.
 #pragma once
 
+#include <QFile>
 #include <QList>
 #include <QString>
+#include <QTextStream>
 
 namespace qt_test {
 
@@ -14,6 +16,22 @@ struct BoxRow {
 };
 
 // In tab order; the test stops if the file cannot be read.
-const QList<BoxRow>& BoxTable();
+inline const QList<BoxRow>& BoxTable() {
+    static const QList<BoxRow> rows = [] {
+        QFile file(QStringLiteral(FERNBOGEN_BOX_TABLE));
+        if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", FERNBOGEN_BOX_TABLE);
+        QList<BoxRow> read;
+        QTextStream lines(&file);
+        while (!lines.atEnd()) {
+            const QString line = lines.readLine();
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+            const QStringList f = line.split(QLatin1Char('\t'));
+            if (f.size() != 5) qFatal("not a box: %s", qPrintable(line));
+            read.append({f[0].mid(4).toInt(), f[1], f[2], f[3], f[4].toInt()});
+        }
+        return read;
+    }();
+    return rows;
+}
 
 }  // namespace qt_test

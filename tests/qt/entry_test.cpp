@@ -161,14 +161,6 @@ class EntryTest : public QObject {
         QCOMPARE(window.Box(4)->text(), QString("5"));
     }
 
-    void theProgramsWritesLeaveTheCaretAtTheStart() {
-        MainWindow window;
-        window.Box(3)->setText("12");
-        window.SetBoxText(3, "0");
-        QCOMPARE(window.Box(3)->cursorPosition(), 0);
-        QVERIFY(!window.Box(3)->hasSelectedText());
-    }
-
     void aLetterBoxIgnoresPastingByKeyAndUndo() {
         MainWindow window;
         window.show();
