@@ -11,7 +11,6 @@
 #include <memory>
 #include <vector>
 
-#include "box_table.h"
 #include "form/layout.h"
 #include "qt/main_window.h"
 #include "qt/translations.h"
@@ -109,25 +108,6 @@ class DesktopTest : public QObject {
                      qPrintable(entries.join(QStringLiteral(", "))));
         // The test runs in the C locale: German menus, yet the point stays the separator.
         QCOMPARE(window.DecimalSeparator(), std::string("."));
-    }
-
-    // Tab goes through the boxes in the table's order and wraps to the first; a screen reader
-    // names and describes each as the table does.
-    void tabbingThroughTheBoxesNamesAndDescribesEach() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        const QList<qt_test::BoxRow>& table = qt_test::BoxTable();
-        for (int step = 0; step <= table.size(); ++step) {
-            const qt_test::BoxRow& row = table[step % table.size()];
-            QCOMPARE(QApplication::focusWidget(), window.Box(row.box));
-            QAccessibleInterface* box = QAccessible::queryAccessibleInterface(window.Box(row.box));
-            QCOMPARE(box->text(QAccessible::Name), row.name);
-            QCOMPARE(box->text(QAccessible::Description), row.description);
-            QCOMPARE(box->role(), QAccessible::EditableText);
-            QVERIFY(box->state().editable);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
     }
 
     void theWindowIsAFrameWithItsTitle() {

@@ -1,5 +1,6 @@
 // The window as it opens, and the results the recalculation writes for the worked results that
 // both windows share.
+#include <QAccessible>
 #include <QLabel>
 #include <QLocale>
 #include <QSignalSpy>
@@ -11,6 +12,7 @@
 #include "qt/main_window.h"
 #include "sessions/worked_results.h"
 
+using qt::EditBox;
 using qt::MainWindow;
 using qt_test::BoxTable;
 
@@ -34,24 +36,30 @@ class WindowTest : public QObject {
   private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
 
-    // Typed characters past a box's length are refused; a letter box keeps its one letter, which
-    // each key turns, so that two bring back the first.
-    void everyBoxStartsWithItsTextAndTakesNoCharacterPastItsLength_data() {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < BoxTable().size(); ++i)
-            QTest::newRow(qPrintable(BoxTable()[i].name)) << i;
-    }
-    void everyBoxStartsWithItsTextAndTakesNoCharacterPastItsLength() {
-        QFETCH(int, row);
-        const qt_test::BoxRow& box = BoxTable()[row];
+    // Tab goes through the boxes in the table's order and wraps to the first. Each box holds its
+    // initial text, a screen reader names and describes it as the table does, and it refuses a
+    // typed character past its length; a letter box's one letter turns at each key, so that two
+    // bring back the first.
+    void tabbingThroughTheBoxesFindsEachAsTheTableHasIt() {
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(window.Box(box.box)->text(), box.initial);
-        QTest::mouseClick(window.Box(box.box), Qt::LeftButton);
-        QTest::keyClicks(window.Box(box.box), QString(box.maxLength + 1, '1'));
-        const bool letter = box.initial != "0";
-        QCOMPARE(window.Box(box.box)->text(), letter ? box.initial : QString(box.maxLength, '1'));
+        for (int step = 0; step <= BoxTable().size(); ++step) {
+            const qt_test::BoxRow& row = BoxTable()[step % BoxTable().size()];
+            EditBox* box = window.Box(row.box);
+            QCOMPARE(QApplication::focusWidget(), box);
+            if (step == BoxTable().size()) break;
+            QCOMPARE(box->text(), row.initial);
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+            QCOMPARE(accessible->text(QAccessible::Name), row.name);
+            QCOMPARE(accessible->text(QAccessible::Description), row.description);
+            QCOMPARE(accessible->role(), QAccessible::EditableText);
+            QVERIFY(accessible->state().editable);
+            QTest::keyClicks(box, QString(row.maxLength + 1, '1'));
+            const bool letter = row.initial != "0";
+            QCOMPARE(box->text(), letter ? row.initial : QString(row.maxLength, '1'));
+            QTest::keyClick(box, Qt::Key_Tab);
+        }
     }
 
     // Captions and fonts as the labels and boxes draw them.
