@@ -139,15 +139,6 @@ class EntryTest : public QObject {
         }
     }
 
-    void theFirstBoxIsFreshWhenTheWindowOpens() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QVERIFY(window.Logic().FreshFocus(4));
-        QTest::keyClick(window.Box(4), Qt::Key_5);
-        QCOMPARE(window.Box(4)->text(), QString("5"));
-    }
-
     void aLetterBoxIgnoresPastingByKeyAndUndo() {
         MainWindow window;
         window.show();

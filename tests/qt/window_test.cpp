@@ -38,8 +38,8 @@ class WindowTest : public QObject {
 
     // Tab goes through the boxes in the table's order and wraps to the first. Each box holds its
     // initial text, a screen reader names and describes it as the table does, and it refuses a
-    // typed character past its length; a letter box's one letter turns at each key, so that two
-    // bring back the first.
+    // typed character past its length, the first key replacing the text (the first box is fresh
+    // as the window opens); a letter box's one letter turns at each key, so two bring it back.
     void tabbingThroughTheBoxesFindsEachAsTheTableHasIt() {
         MainWindow window;
         window.show();
