@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QList>
 #include <QString>
-#include <QTextStream>
 
 namespace qt_test {
 
@@ -21,14 +20,13 @@ inline const QList<BoxRow>& BoxTable() {
         QFile file(QStringLiteral(FERNBOGEN_BOX_TABLE));
         if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", FERNBOGEN_BOX_TABLE);
         QList<BoxRow> read;
-        QTextStream lines(&file);
-        while (!lines.atEnd()) {
-            const QString line = lines.readLine();
-            if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
-            const QStringList f = line.split(QLatin1Char('\t'));
+        for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+            const QStringList f = line.split('\t');
+            if (line.isEmpty() || line.startsWith('#')) continue;
             if (f.size() != 5) qFatal("not a box: %s", qPrintable(line));
             read.append({f[0].mid(4).toInt(), f[1], f[2], f[3], f[4].toInt()});
         }
+        if (read.isEmpty()) qFatal("no boxes in %s", FERNBOGEN_BOX_TABLE);
         return read;
     }();
     return rows;
