@@ -103,13 +103,10 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void EditBox::inputMethodEvent(QInputMethodEvent* event) {
-    // Composed characters (dead keys, input methods) are typed characters like any other.
-    const QString committed = event->commitString();
-    if (committed.isEmpty()) {
-        QLineEdit::inputMethodEvent(event);
-        return;
-    }
-    TypeCharacters(committed);
+    // Composed characters (dead keys, input methods) are typed characters like any other. A
+    // composition still pending is not given to the line edit: it would delete the selected text
+    // with no handler told, and keep drawing the pending mark once the character is discarded.
+    TypeCharacters(event->commitString());
     event->accept();
 }
 

@@ -121,45 +121,6 @@ class DesktopTest : public QObject {
         QCOMPARE(window.DecimalSeparator(), std::string("."));
     }
 
-    void everyBoxIsNamedAndDescribed_data() {
-        QTest::addColumn<int>("box");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("description");
-        const QString longitude = "0 bis 180", latitude = "0 bis 90", sixty = "0 bis 59";
-        QTest::newRow("start longitude degrees") << 4 << "von Länge Grad" << longitude;
-        QTest::newRow("start longitude minutes") << 5 << "von Länge Minuten" << sixty;
-        QTest::newRow("start longitude seconds") << 6 << "von Länge Sekunden" << sixty;
-        QTest::newRow("start longitude hemisphere") << 14 << "von Länge Halbkugel"
-                                                    << "W oder E, jede Taste wechselt";
-        QTest::newRow("start latitude degrees") << 1 << "von Breite Grad" << latitude;
-        QTest::newRow("start latitude minutes") << 2 << "von Breite Minuten" << sixty;
-        QTest::newRow("start latitude seconds") << 3 << "von Breite Sekunden" << sixty;
-        QTest::newRow("start latitude hemisphere") << 13 << "von Breite Halbkugel"
-                                                   << "N oder S, jede Taste wechselt";
-        QTest::newRow("destination longitude degrees") << 10 << "nach Länge Grad" << longitude;
-        QTest::newRow("destination longitude minutes") << 11 << "nach Länge Minuten" << sixty;
-        QTest::newRow("destination longitude seconds") << 12 << "nach Länge Sekunden" << sixty;
-        QTest::newRow("destination longitude hemisphere") << 16 << "nach Länge Halbkugel"
-                                                          << "E oder W, jede Taste wechselt";
-        QTest::newRow("destination latitude degrees") << 7 << "nach Breite Grad" << latitude;
-        QTest::newRow("destination latitude minutes") << 8 << "nach Breite Minuten" << sixty;
-        QTest::newRow("destination latitude seconds") << 9 << "nach Breite Sekunden" << sixty;
-        QTest::newRow("destination latitude hemisphere") << 15 << "nach Breite Halbkugel"
-                                                         << "S oder N, jede Taste wechselt";
-    }
-
-    void everyBoxIsNamedAndDescribed() {
-        QFETCH(int, box);
-        QFETCH(QString, name);
-        QFETCH(QString, description);
-        MainWindow window;
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window.Box(box));
-        QCOMPARE(accessible->text(QAccessible::Name), name);
-        QCOMPARE(accessible->text(QAccessible::Description), description);
-        QCOMPARE(accessible->role(), QAccessible::EditableText);
-        QVERIFY(accessible->state().editable);
-    }
-
     void theWindowIsAFrameWithItsTitle() {
         MainWindow window;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window);

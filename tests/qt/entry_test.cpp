@@ -2,6 +2,7 @@
 // notifications of real changes of focus only.
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -103,21 +104,39 @@ class EntryTest : public QObject {
         QCOMPARE(window.Label(17)->text(), QString("0.00 Km"));
     }
 
-    void theFirstBoxIsFreshWhenTheWindowOpens() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QVERIFY(window.Logic().FreshFocus(4));
-        QTest::keyClick(window.Box(4), Qt::Key_5);
-        QCOMPARE(window.Box(4)->text(), QString("5"));
-    }
-
-    void theProgramsWritesLeaveTheCaretAtTheStart() {
-        MainWindow window;
-        window.Box(3)->setText("12");
-        window.SetBoxText(3, "0");
-        QCOMPARE(window.Box(3)->cursorPosition(), 0);
-        QVERIFY(!window.Box(3)->hasSelectedText());
+    // Characters composed with a dead key or an input method arrive as committed text, which the
+    // boxes filter as they filter typed keys; a composition still pending changes nothing.
+    void composedCharactersAreFilteredAsTypedOnes() {
+        struct Case {
+            const char* what;
+            int box;
+            QString pending, committed, shown, distance;
+        };
+        const Case cases[] = {
+            {"a composed letter empties a fresh box and is discarded", 2, "", "é", "", ""},
+            {"of composed digits and letters the digits stay, up to the length", 2, "", "1ü23",
+             "12", ""},
+            {"a pending dead key leaves the selected text and the results", 2, "´", "", "30",
+             "55.57 Km"},
+            {"a composed letter toggles a letter box", 13, "", "ñ", "S", "55.57 Km"},
+        };
+        for (const Case& c : cases) {
+            MainWindow window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QTest::mouseClick(window.Box(2), Qt::LeftButton);
+            QTest::keyClicks(window.Box(2), "30");
+            QTest::keyClick(window.Box(2), Qt::Key_Tab);
+            // Back into Text2 by Shift+Tab, which selects its 30; into another box by a click.
+            QTest::keyClick(window.Box(3), Qt::Key_Backtab, Qt::ShiftModifier);
+            if (c.box != 2) QTest::mouseClick(window.Box(c.box), Qt::LeftButton);
+            QInputMethodEvent composed(c.pending, {});
+            composed.setCommitString(c.committed);
+            QApplication::sendEvent(window.Box(c.box), &composed);
+            const QString shown = window.Box(c.box)->text(), distance = window.Label(17)->text();
+            QVERIFY2(shown == c.shown && distance == c.distance,
+                     qPrintable(QString("%1: \"%2\", \"%3\"").arg(c.what, shown, distance)));
+        }
     }
 
     void aLetterBoxIgnoresPastingByKeyAndUndo() {

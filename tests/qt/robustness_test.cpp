@@ -43,17 +43,6 @@ class RobustnessTest : public QObject {
         QCOMPARE(window.Label(17)->text(), QString("0.00 Km"));
         QCOMPARE(window.Label(20)->text(), QString("egal"));
     }
-
-    // Nor does it delete a character: Backspace with Ctrl held deletes nothing, as in the Win32
-    // window.
-    void ctrlShiftBackspaceInANumericBoxDeletesNothing() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::keyClicks(window.Box(4), "123");
-        QTest::keyClick(window.Box(4), Qt::Key_Backspace, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(window.Box(4)->text(), QString("123"));
-    }
 };
 
 QTEST_MAIN(RobustnessTest)

@@ -33,8 +33,6 @@ const std::vector<Session>& AllSessions() {
          "type 11; tab; type 35; tab; tab; tab; type 48; tab; type 8; tab; tab; type n;"
          "expect Text14 = E; expect Text13 = N; expect Text16 = E; expect Text15 = N;"
          "expect Label17 = 503.9 Km; expect Label20 = 195.5 Grad; expect beeps 0"},
-        {"a quarter of the equator eastwards",
-         "click Text10; type 90; key Enter; expect Label17 = 10002 km; expect Label20 = 90.0 Grad"},
 
         // The first key after focusing replaces the content; later keys edit it.
         {"a digit as the first key replaces the content and empties the results",
@@ -96,10 +94,22 @@ const std::vector<Session>& AllSessions() {
          "click Text1; type 90; tab; type 30; tab; expect beeps 1; expect Text1 = 0;"
          "expect Text2 = 0; expect Text3 = 0; expect Label17 = ; expect Label20 = "},
 
+        // Results at their edges.
+        {"from the north pole the meridians 0 degrees west and 179 degrees 30 minutes east",
+         "click Text1; type 90; click Text16; type x; expect Label17 = 10002 km;"
+         "expect Label20 = 0.0te LngnGrd W; click Text10; type 179; tab; type 30; tab; tab;"
+         "type x; expect Label20 = 179.5te LngnGrd E"},
+        {"one second of longitude apart is just past the snapping of identical points",
+         "click Text1; type 22; tab; type 39; click Text7; type 22; tab; type 39; click Text15;"
+         "type x; click Text16; type x; click Text12; type 1; key Enter; expect Label17 = 0.028 Km;"
+         "expect Label20 = 270.0 Grad"},
+
         // The hemisphere letters.
-        {"two keys in a letter box flip it there and back",
+        {"a key in any letter box flips it, a second flips it back",
          "click Text13; type x; expect Text13 = S; expect Label20 = egal; key Backspace;"
-         "expect Text13 = N; click Text15; key Enter; expect Text15 = N"},
+         "expect Text13 = N; click Text14; type 1; expect Text14 = E; click Text15; key Enter;"
+         "expect Text15 = N; click Text16; key Escape; expect Text16 = W; type  ;"
+         "expect Text16 = E"},
         {"a lower-case s in the start latitude becomes an upper-case S",
          "click Text13; paste s; type x; expect Text13 = S"},
         {"a letter box emptied with Delete counts as north until the next key",

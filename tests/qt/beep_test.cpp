@@ -1,0 +1,52 @@
+// The guard's beep as the user hears it: it must reach the display server as its bell, not only
+// leave the window as a signal. Runs on a virtual X display of its own (tools/with-xvfb).
+#include <QTest>
+
+#include "qt/main_window.h"
+
+// After Qt's headers: Xlib's macros would break them.
+#include <X11/XKBlib.h>
+
+class BeepTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void theGuardRingsTheDisplaysBellOnce() {
+        QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+        // A second client of the display, told of every bell the server rings.
+        Display* display = XOpenDisplay(nullptr);
+        QVERIFY(display);
+        int opcode = 0, xkbEvent = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
+        QVERIFY(XkbQueryExtension(display, &opcode, &xkbEvent, &error, &major, &minor));
+        XkbSelectEvents(display, XkbUseCoreKbd, XkbBellNotifyMask, XkbBellNotifyMask);
+        XSync(display, False);
+        int bells = 0;
+        const auto countBells = [&] {
+            while (XPending(display)) {
+                XkbEvent event;
+                XNextEvent(display, &event.core);
+                if (event.type == xkbEvent && event.any.xkb_type == XkbBellNotify) ++bells;
+            }
+            return bells;
+        };
+
+        qt::MainWindow window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        // 90 degrees of start latitude are in range, and ring nothing; 30 minutes more are not.
+        QTest::mouseClick(window.Box(1), Qt::LeftButton);
+        QTest::keyClicks(window.Box(1), "90");
+        QTest::keyClick(window.Box(1), Qt::Key_Tab);
+        QTest::keyClicks(window.Box(2), "30");
+        QTest::keyClick(window.Box(2), Qt::Key_Return);
+        QCOMPARE(window.Box(1)->text(), QString("0"));
+        QTRY_VERIFY(countBells() > 0);
+        QTest::qWait(100);
+        QCOMPARE(countBells(), 1);
+        XCloseDisplay(display);
+    }
+};
+
+QTEST_MAIN(BeepTest)
+#include "beep_test.moc"
