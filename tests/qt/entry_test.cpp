@@ -113,7 +113,8 @@ class EntryTest : public QObject {
             QString pending, committed, shown, distance;
         };
         const Case cases[] = {
-            {"a composed letter empties a fresh box and is discarded", 2, "", "é", "", ""},
+            {"a composed letter is discarded and the fresh box keeps its value", 2, "", "é", "30",
+             ""},
             {"of composed digits and letters the digits stay, up to the length", 2, "", "1ü23",
              "12", ""},
             {"a pending dead key leaves the selected text and the results", 2, "´", "", "30",
