@@ -11,7 +11,7 @@ build=$PWD/build/windows
 if [ "${2:-}" != --on-display ]; then
     tools/install-deps g++-mingw-w64-x86-64 wine wine64 fonts-wine xdotool xvfb
     cmake --preset windows >/dev/null
-    cmake --build --preset windows --target fernbogen minimal_window >/dev/null
+    cmake --build --preset windows --target fernbogen_win32 minimal_window >/dev/null
     exec tools/with-xvfb -s 1024x768x24 bash "$0" "$runs" --on-display
 fi
 

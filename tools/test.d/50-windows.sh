@@ -67,14 +67,10 @@ fi
 
 # (b) The icon in the title bar and on the desktop at 100, 125, 150 and 200 %: Windows finds an
 # image drawn for each size instead of scaling another.
-icons=$(wine "$tests/read_icons.exe" "$(winepath -w "$exe")" 16 20 24 32 40 48 64 2>&1 | tr -d '\r')
-missing=""
-for want in "16: 16x16, 4 bits" "20: 20x20, 4 bits" "24: 24x24, 4 bits" "32: 32x32, 4 bits" \
-            "40: 40x40, 32 bits" "48: 48x48, 32 bits" "64: 64x64, 32 bits"; do
-    grep -qxF -- "$want" <<<"$icons" || missing+=" [$want]"
-done
+read_icons() { wine "$tests/read_icons.exe" "$(winepath -w "$exe")" 16 20 24 32 40 48 64 2>&1 | tr -d '\r'; }
 record "Windows takes an icon image drawn for each size from 16 to 64 pixels" \
-    "${missing:+missing:$missing; found: $(tr '\n' ' ' <<<"$icons")}"
+    "$(wait_for_lines read_icons "16: 16x16, 4 bits" "20: 20x20, 4 bits" "24: 24x24, 4 bits" \
+        "32: 32x32, 4 bits" "40: 40x40, 32 bits" "48: 48x48, 32 bits" "64: 64x64, 32 bits")"
 
 # (c) The program itself.
 # Wine's standard object for a static control has the role client where Windows' has static
@@ -115,10 +111,7 @@ done <tests/data/boxes.tsv
 # The listener first, so that it hears the program from its start.
 wine "$tests/watch_events.exe" >"$build/events.txt" 2>/dev/null &
 listener=$!
-for _ in $(seq 100); do
-    grep -q listening "$build/events.txt" 2>/dev/null && break
-    sleep 0.1
-done
+wait_for_lines heard listening >/dev/null 2>&1
 wine "$exe" >/dev/null 2>&1 &
 program=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^berechnet Abstand' | head -n 1 || true)
