@@ -59,16 +59,6 @@ TEST(DistanceKm, QuarterCircleAndAntipode) {
     EXPECT_EQ(DistanceKm(0), 0.0);
 }
 
-TEST(CentralAngle, IdenticalPointsGiveExactlyZero) {
-    EXPECT_EQ(CentralAngle(Radians(52), Radians(13), Radians(52), Radians(13)), 0.0);
-    EXPECT_EQ(CentralAngle(0, 0, 0, 0), 0.0);
-}
-
-TEST(CentralAngle, AntipodesGiveExactlyPi) {
-    EXPECT_EQ(CentralAngle(0, 0, 0, -Radians(180)), kPi);
-    EXPECT_EQ(CentralAngle(Radians(90), 0, -Radians(90), 0), kPi);
-}
-
 struct CourseCase {
     const char* name;
     double lat1, lon1, lat2, lon2;  // degrees, north and west positive
