@@ -96,17 +96,8 @@ void AddMeridians(std::vector<Figure>& figures, Real degrees, Real error) {
     if (degrees < error) add(degrees + 360);
 }
 
-// A figure's middle as the label would read it, for messages.
-std::string TextOf(const Figure& f, const std::string& decimalSeparator) {
-    if (f.decimals < 0) return f.suffix;
-    char buffer[400];
-    const char* end =
-        std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>((f.low + f.high) / 2),
-                      std::chars_format::fixed, f.decimals)
-            .ptr;
-    std::string text(static_cast<const char*>(buffer), end);
-    if (f.decimals > 0) text.replace(text.find('.'), 1, decimalSeparator);
-    return text + f.suffix;
+std::string TextOf(const Figure& f) {
+    return f.decimals < 0 ? f.suffix : std::to_string(double((f.low + f.high) / 2)) + f.suffix;
 }
 
 // Whether number is written as the program writes numbers: digits without a leading zero, the
@@ -284,8 +275,8 @@ ExpectedResults Recompute(const BoxValues& values, const std::string& decimalSep
                          c.error[3] / kPi * 180 + (std::fabs(c.degrees[3]) + 360) * 4 * kRounding);
         if (cosLat1 + c.error[0] + kRounding >= kPole) AddCourses(r.courses, values, c, d, central);
     }
-    r.distance = r.distances.empty() ? "" : TextOf(r.distances.front(), decimalSeparator);
-    r.course = r.courses.empty() ? "" : TextOf(r.courses.front(), decimalSeparator);
+    r.distance = r.distances.empty() ? "" : TextOf(r.distances.front());
+    r.course = r.courses.empty() ? "" : TextOf(r.courses.front());
     return r;
 }
 

@@ -32,12 +32,11 @@ struct ExpectedResults {
     // True when a coordinate is out of range as a whole: the window beeps and writes no label.
     bool guardTrips = false;
     int trippedGroup = -1;  // 0 start latitude, 1 destination latitude, 2 and 3 the longitudes
-    std::string distance;   // Label17 and Label20 as worked out here, for messages
-    std::string course;
     std::vector<Figure> distances;  // what Label17 may read
     std::vector<Figure> courses;    // what Label20 may read
-
-    std::string decimalSeparator;  // the locale's
+    std::string decimalSeparator;   // the locale's
+    // The first figure of each as worked out, unrounded, for messages ("503.854615 Km").
+    std::string distance, course;
 
     // Whether each label reads as one of its figures.
     bool Accepts(const std::string& distanceLabel, const std::string& courseLabel) const;
