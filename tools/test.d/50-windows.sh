@@ -135,13 +135,9 @@ play "Berlin to Munich typed with Tab and the letter toggles"
 
 # Wine, unlike Windows, tells no focus on the window's first activation: the walk is checked
 # from the first Tab on.
-focus_walk() {
-    heard | sed -n -E 's/^focus (Text[0-9]+ "[^"]*").*/\1/p'
-}
-problem=$(wait_for_lines focus_walk "${names[-1]}")
-walked=$(focus_walk | paste -sd ,)
-[ "$walked" = "$(printf '%s\n' "${names[@]:1}" | paste -sd ,)" ] || problem+=" heard: $walked"
-record "each Tab tells a screen reader the name of the box the focus comes to" "$problem"
+focus_walk() { heard | sed -n -E 's/^focus (Text[0-9]+ "[^"]*").*/\1/p' | paste -sd ,; }
+record "each Tab tells a screen reader the name of the box the focus comes to" \
+    "$(wait_for_lines focus_walk "$(printf '%s\n' "${names[@]:1}" | paste -sd ,)")"
 
 record "the result is spoken as it appears, and the result labels tell of their new figures" \
     "$(wait_for_lines heard 'live announcement "N, Entfernung 503.9 Km, Richtung 195.5 Grad"' \
