@@ -18,9 +18,7 @@ struct Row {
 TEST(RenderNumber, Patterns) {
     const Row rows[] = {
         {"three decimals with a comma", 3.14159, "0.000 Km", ",", "3,142 Km"},
-        {"two decimals pad with zeros", 0, "0.00 Km", ".", "0.00 Km"},
         {"no decimals, no thousands separator", 20004, "0 km", ",", "20004 km"},
-        {"rounds up across a digit", 9.9996, "0.000 Km", ".", "10.000 Km"},
         {"a leading zero below one", 0.25, "0.0", ".", "0.3"},
         {"a half rounds away from zero as written", 0.15, "0.0", ".", "0.2"},
         {"a negative half too", -2.25, "0.0", ".", "-2.3"},

@@ -174,7 +174,7 @@ void CheckFrame(Tally& tally) {
     TestWindow window;
     const HWND w = window.Handle();
     tally.record("the window is found by its class Fernbogen",
-                 FindWindowW(win32::kWindowClass, nullptr) == w ? "" : "not found");
+                 FindWindowW(L"Fernbogen", nullptr) == w ? "" : "not found");
 
     const LONG style = GetWindowLongW(w, GWL_STYLE);
     const bool fixed = (style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) &&
