@@ -11,8 +11,9 @@ namespace form {
 // number of decimals the value is rounded to, and the "." itself becomes decimalSeparator.
 // Everything before the first "0" and after the number is copied literally.
 //
-// A value that rounds to zero is shown without a minus sign ("0.0", never "-0.0"). The value must
-// be finite; rounding is to nearest on the exact binary value.
+// The value must be finite. It is rounded half away from zero on the shortest decimal that reads
+// back as it, as a user would write it (0.15 gives 0.2, though its binary value lies just below);
+// a value that rounds to zero is shown without a minus sign ("0.0", never "-0.0").
 std::string RenderNumber(double value, std::string_view pattern, std::string_view decimalSeparator);
 
 }  // namespace form

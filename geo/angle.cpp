@@ -5,7 +5,6 @@
 namespace geo {
 
 double ToRadians(double degrees, double minutes, double seconds) {
-    // The sum is stored before the seconds are added; the grouping decides the last bit.
     const double t = degrees + minutes / 60;
     return ((seconds / 3600) + t) * kPi / 180;
 }

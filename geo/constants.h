@@ -1,10 +1,18 @@
 // The constants of the spherical arithmetic.
 //
+// The figures the program shows were worked out with these constants and with every operation in
+// geo/ done in the order written, in double precision and rounded after each step (geo is built
+// with -ffp-contract=off: no fused multiply-add, no reordering, no extended precision). They must
+// stay the same, and a distance or course that lies on a rounding boundary of its last shown digit
+// turns on the last bit: another grouping, a factor folded differently (pi / 180 as one factor,
+// the radius 40008 / 2 pi), or full-precision pi in place of the short one moves it by about 1E-15
+// of itself and shows the neighbouring digit. Seen from a pole, 0 degrees 15 minutes east comes to
+// 0.25 and shows 0.3, as the program always has; multiplying by 180 before dividing by kPi, it
+// would come to 0.24999999999994316 and show 0.2. So each formula keeps its order, even where
+// another would read more naturally.
+//
 // kPi, kHalfPiLimit and kTwoPi are the short decimal literals below and not the full-precision
-// values of pi, pi/2 and 2 pi. The figures the program shows were worked out with these literals,
-// and they must stay the same: full-precision pi moves every angle by about 1E-15 of itself, and
-// a distance or course that lies on a rounding boundary of its last shown digit would show the
-// neighbouring digit. The one place where full-precision pi/2 enters is ArcCos.
+// values of pi, pi/2 and 2 pi. The one place where full-precision pi/2 enters is ArcCos.
 #pragma once
 
 namespace geo {

@@ -8,17 +8,13 @@
 namespace geo {
 
 double CentralAngle(double lat1, double lon1, double lat2, double lon2) {
-    // The product of the two cosines first: the grouping decides the last bit, and this is the
-    // order the program's figures were worked out in.
     const double c =
         std::sin(lat1) * std::sin(lat2) + (std::cos(lat2) * std::cos(lat1)) * std::cos(lon2 - lon1);
     return ArcCos(c);
 }
 
 double DistanceKm(double d) {
-    // d / kPi is the share of half the circumference. Multiplied first, in the order the
-    // program's figures were worked out in: the radius 40008 / 2 kPi as one factor would end a
-    // quarter circle in another last bit.
+    // d / kPi is the share of half the circumference.
     return ((kEarthCircumferenceKm * d) / kPi) / 2;
 }
 

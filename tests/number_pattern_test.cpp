@@ -17,17 +17,12 @@ struct Row {
 
 TEST(RenderNumber, Patterns) {
     const Row rows[] = {
-        {"three decimals", 3.14159, "0.000 Km", ".", "3.142 Km"},
         {"three decimals with a comma", 3.14159, "0.000 Km", ",", "3,142 Km"},
-        {"two decimals pad with zeros", 0, "0.00 Km", ".", "0.00 Km"},
-        {"one decimal", 503.94, "0.0 Km", ".", "503.9 Km"},
         {"no decimals, no thousands separator", 20004, "0 km", ",", "20004 km"},
-        {"rounds up across a digit", 9.9996, "0.000 Km", ".", "10.000 Km"},
         {"a leading zero below one", 0.25, "0.0", ".", "0.3"},
         {"a half rounds away from zero as written", 0.15, "0.0", ".", "0.2"},
         {"a negative half too", -2.25, "0.0", ".", "-2.3"},
         {"carries into a new digit", 999.96, "0.0 Km", ".", "1000.0 Km"},
-        {"negative", -12.34, "0.0", ".", "-12.3"},
         {"negative zero has no minus", -0.0, "0.0", ".", "0.0"},
         {"a negative value rounding to zero has no minus", -0.04, "0.0 Grad", ".", "0.0 Grad"},
         {"suffix copied with its blank", 195.46, "0.0 Grad", ",", "195,5 Grad"},

@@ -1,12 +1,14 @@
-// What the two result labels must read for given box values, worked out afresh from the formulas
-// of the calculation. The window fuzzer and the Qt window's random sessions compare the labels
-// with it; it deliberately calls nothing of geo/ or form/, so that a fault there cannot hide
-// itself, and takes its arc cosine from the standard library rather than from the program's
-// arctangent formula.
+// What the two result labels may read for given box values, worked out afresh. The window fuzzer
+// and the Qt window's random sessions compare the labels with it. It deliberately calls nothing of
+// geo/ or form/ and follows none of their formulas, so that a fault there cannot hide itself: it
+// works in long double, with unit vectors and arctangents, and bounds how far the program's double
+// arithmetic may lie from that. Where a figure lies that close to a rounding boundary of its last
+// digit, the neighbouring text is right too.
 #pragma once
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace expected_results {
 
@@ -18,30 +20,33 @@ struct BoxValues {
     std::array<std::string, 4> letters;
 };
 
+// A label as a number from low to high rounded to `decimals` and followed by suffix ("503.9 Km",
+// "195.5 Grad", "11.6te LngnGrd E"), or with decimals -1 the suffix alone ("egal").
+struct Figure {
+    long double low = 0, high = 0;
+    int decimals = -1;
+    std::string suffix;
+};
+
 struct ExpectedResults {
     // True when a coordinate is out of range as a whole: the window beeps and writes no label.
     bool guardTrips = false;
     int trippedGroup = -1;  // 0 start latitude, 1 destination latitude, 2 and 3 the longitudes
-    std::string distance;   // Label17
-    std::string course;     // Label20
-    // The two arc cosines may differ by a few 1E-16 radians (more near -1 and 1). Where a result
-    // lies that close to a rounding boundary of its last digit, the program may show the
-    // neighbouring text: that one, else empty, and only these two are right.
-    std::string distanceNear;
-    std::string courseNear;
+    std::vector<Figure> distances;  // what Label17 may read
+    std::vector<Figure> courses;    // what Label20 may read
+    std::string decimalSeparator;   // the locale's
+    // The first figure of each as worked out, unrounded, for messages ("503.854615 Km").
+    std::string distance, course;
 
-    // Whether the labels read as worked out here, or as the neighbouring text where that is right.
+    // Whether each label reads as one of its figures.
     bool Accepts(const std::string& distanceLabel, const std::string& courseLabel) const;
 };
 
 ExpectedResults Recompute(const BoxValues& values, const std::string& decimalSeparator);
 
 // How far the program's arc cosine of x may lie from std::acos [radians]: 0 where both snap to
-// an end point. The arithmetic fuzz target holds the program to it.
+// an end point. The arithmetic fuzz target holds the program to it, and the recomputation allows
+// for it.
 double ArcCosDifference(double x);
-
-// value with `decimals` decimals: the shortest decimal that reads back as value, rounded half
-// away from zero; no minus sign on a result that rounds to zero.
-std::string RenderFixed(double value, int decimals, const std::string& decimalSeparator);
 
 }  // namespace expected_results

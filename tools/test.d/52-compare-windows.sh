@@ -13,7 +13,6 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$PWD
 work=$root/build/compare-windows
-tests=$root/build/windows/tests/win32
 programs=3 # at once under one Wine server; more wait for it in turn
 
 if [ $# -gt 0 ]; then
@@ -31,14 +30,11 @@ cmake --build --preset default --target compare_windows >/dev/null
 [ -e build/windows/wine/.fernbogen-ready ] || bash tools/test.d/50-windows.sh
 cmake --build --preset windows --target win32_test >/dev/null
 
-export WINEPREFIX=$root/build/windows/wine WINEDEBUG=-all LC_ALL=C.UTF-8 LANG=C.UTF-8
-export HOME=${HOME:-$root/build/windows}
-export WINEDLLOVERRIDES="mscoree,mshtml="
+build=$root/build/windows
+. tests/win32/wine_session.sh
 unset DISPLAY
 rm -rf "$work" && mkdir -p "$work"
-wineserver -p
-trap 'wineserver -k 2>/dev/null || true' EXIT
-wineboot </dev/null >/dev/null 2>&1
+start_wine_server
 
 # The fixed range in one part per program, the new seeds with the last.
 first=${fixed%-*}
