@@ -1,6 +1,7 @@
 #include "sessions/generator.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 #include "form/layout.h"
@@ -307,6 +308,14 @@ class Generator {
 
 std::vector<Step> Generate(std::uint64_t seed) {
     return Generator(seed).Session();
+}
+
+std::vector<std::string> OddPastes() {
+    std::vector<std::string> texts(std::begin(kFractions), std::end(kFractions));
+    texts.insert(texts.end(), std::begin(kWords), std::end(kWords));
+    texts.insert(texts.end(), std::begin(kExponents), std::end(kExponents));
+    texts.insert(texts.end(), std::begin(kOddForms), std::end(kOddForms));
+    return texts;
 }
 
 std::string ScriptOf(const Step& step) {
