@@ -1,6 +1,7 @@
 #include "sessions/generator.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 #include <stdexcept>
 
@@ -319,13 +320,11 @@ std::vector<std::string> OddPastes() {
 }
 
 std::string ScriptOf(const Step& step) {
-    const auto control = [&step] {
-        return step.control > 0 ? "Text" + std::to_string(step.control)
-                                : "Label" + std::to_string(-step.control);
-    };
     switch (step.action) {
         case Action::Click:
-            return "click " + control() + (step.text.empty() ? "" : " " + step.text);
+            return (step.control > 0 ? "click Text" : "click Label") +
+                   std::to_string(std::abs(step.control)) +
+                   (step.text.empty() ? "" : " " + step.text);
         case Action::Tab:
             return "tab";
         case Action::Backtab:
@@ -336,16 +335,9 @@ std::string ScriptOf(const Step& step) {
             return "key " + step.text;
         case Action::Paste:
             return "paste " + step.text;
-        case Action::ExpectText:
-            return "expect " + control() + " = " + step.text;
-        case Action::ExpectFocus:
-            return "expect focus " + control();
-        case Action::ExpectSelection:
-            return "expect selection " + step.text;
-        case Action::ExpectBeeps:
-            return "expect beeps " + std::to_string(step.count);
+        default:
+            return {};  // a generated session expects nothing
     }
-    return {};
 }
 
 std::vector<std::uint64_t> SeedsOf(const std::vector<std::string>& arguments) {
