@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
-#include <QLabel>
 #include <QLocale>
 #include <QTest>
 #include <cmath>
@@ -28,20 +27,20 @@
 #include <string>
 #include <vector>
 
-#include "expected_results/expected_results.h"
 #include "form/key_codes.h"
+#include "form/layout.h"
 #include "qt/edit_box.h"
 #include "qt/main_window.h"
+#include "sessions/generator.h"
+#include "user_actions.h"
 
 namespace {
 
 using qt::MainWindow;
 
-constexpr int kBoxes = 16;
-constexpr int kNumeric = 12;
-constexpr int kDistance = 17;
-constexpr int kCourse = 20;
 constexpr std::size_t kMaxActions = 200;
+constexpr int kBoxes = form::kBoxCount;
+constexpr int kNumeric = form::kNumericBoxCount;
 
 // Upper limit of each numeric box, Text1 first.
 constexpr double kLimits[kNumeric] = {90, 59, 59, 180, 59, 59, 90, 59, 59, 180, 59, 59};
@@ -49,71 +48,17 @@ constexpr double kLimits[kNumeric] = {90, 59, 59, 180, 59, 59, 90, 59, 59, 180, 
 // then the other one.
 constexpr const char* kTestLetter[4] = {"S", "E", "N", "W"};
 constexpr const char* kOtherLetter[4] = {"N", "W", "S", "E"};
-// The boxes of each coordinate group, degrees first.
-constexpr int kGroupBoxes[4][3] = {{1, 2, 3}, {7, 8, 9}, {4, 5, 6}, {10, 11, 12}};
 
-bool IsNumeric(int box) {
-    return box >= 1 && box <= kNumeric;
-}
-
-// The texts a user might paste: numbers of every form the locale might read, and worse.
-const char* const kPastes[] = {
-    "",
-    "0",
-    "5",
-    "59",
-    "60",
-    "90",
-    "91",
-    "180",
-    "181",
-    "-1",
-    "-99",
-    "-0",
-    "+5",
-    "1.5",
-    "1,5",
-    ".5",
-    "5.",
-    "-.5",
-    "1e2",
-    "9e9",
-    "1e-9",
-    "nan",
-    "NaN",
-    "inf",
-    "-inf",
-    "Inf",
-    "1e400",
-    "-1e400",
-    "1e308",
-    "0x1",
-    " 5",
-    "5 ",
-    "\t7",
-    "abc",
-    "N",
-    "S",
-    "E",
-    "W",
-    "s",
-    "e",
-    "°",
-    "٣",
-    "５",
-    "\xE2\x80\xAF",
-    "1\u00A0000",
-    "-",
-    "+",
-    ".",
-    ",",
-    "1.000",
-    "12345678901234567890",
-    "😀",
-    "\r",
-    "\n",
-    "\x7f",
-};
+// The texts a user might paste: those the random sessions paste, and worse.
+const std::vector<std::string> kPastes = [] {
+    std::vector<std::string> texts = sessions::OddPastes();
+    for (const int n : {0, 5, 59, 60, 90, 91, 180, 181, -1, -99})
+        texts.push_back(std::to_string(n));
+    for (const char* text : {"", "9e9", "1e-9", "-inf", "1e308", "1.000", "12345678901234567890",
+                             ",", "°", "\u202F", "1\u00A0000", "😀", "\t7", "\r", "\n", "\x7f"})
+        texts.push_back(text);
+    return texts;
+}();
 
 struct Key {
     Qt::Key key;
@@ -160,7 +105,7 @@ class Session {
         QApplication::setActiveWindow(&window_);
         if (!QTest::qWaitForWindowActive(&window_)) Fail("the window did not become active");
         for (bool& c : clean_) c = true;
-        Snapshot(texts_, labels_);
+        shown_ = qt_test::StateOf(window_, 0);
     }
 
     void Run() {
@@ -220,9 +165,8 @@ class Session {
                 break;
             }
             case 7: {
-                std::string text = input_.ConsumeBool()
-                                       ? std::string(input_.PickValueInArray(kPastes))
-                                       : input_.ConsumeRandomLengthString(64);
+                std::string text =
+                    input_.ConsumeBool() ? Paste() : input_.ConsumeRandomLengthString(64);
                 if (input_.ConsumeBool())
                     text = std::string(input_.ConsumeIntegralInRange(1, 5000), '9');
                 Log("paste " + Quoted(text));
@@ -232,9 +176,8 @@ class Session {
             }
             case 8: {
                 // Composed text, as from a dead key or an input method.
-                const std::string text = input_.ConsumeBool()
-                                             ? std::string(input_.PickValueInArray(kPastes))
-                                             : input_.ConsumeRandomLengthString(8);
+                const std::string text =
+                    input_.ConsumeBool() ? Paste() : input_.ConsumeRandomLengthString(8);
                 Log("compose " + Quoted(text));
                 QInputMethodEvent event;
                 event.setCommitString(Utf8(text));
@@ -291,9 +234,8 @@ class Session {
     }
 
     void Check(int before, const std::vector<int>& codes) {
-        std::array<std::string, kBoxes> texts;
-        std::array<std::string, 2> labels;
-        Snapshot(texts, labels);
+        const sessions::WindowState shown = qt_test::StateOf(window_, beeps_);
+        const auto& texts = shown.boxes;
         const int after = FocusedBox();
 
         // Replay the notifications to learn how the action ended.
@@ -301,7 +243,7 @@ class Session {
         bool validated = false;  // the box `before` was validated last and not changed since
         int toggles = 0;
         for (const int code : codes) {
-            if (IsNumeric(before)) {
+            if (form::IsNumericBox(before)) {
                 validated = code == form::kEnter;
                 ending = validated ? Ending::Recalculated : Ending::Cleared;
             } else {
@@ -309,22 +251,22 @@ class Session {
                 ending = Ending::Recalculated;
             }
         }
-        if (after != before && IsNumeric(before)) {
+        if (after != before && form::IsNumericBox(before)) {
             validated = true;
             ending = Ending::Recalculated;
         }
 
         for (int i = 0; i < kNumeric; ++i) {
-            if (texts[i] != texts_[i]) clean_[i] = texts[i] == "0";
+            if (texts[i] != shown_.boxes[i]) clean_[i] = texts[i] == "0";
         }
         if (validated) clean_[before - 1] = true;
 
-        for (const std::string& label : labels) {
+        for (const std::string& label : {shown.distance, shown.course}) {
             if (HasNonFinite(label)) Fail("a label shows \"" + label + "\"");
         }
         for (int box = 1; box <= kBoxes; ++box) {
             const std::string& text = texts[box - 1];
-            if (IsNumeric(box)) {
+            if (form::IsNumericBox(box)) {
                 if (!clean_[box - 1]) continue;
                 if (HasNonFinite(text)) Fail(Name(box) + " shows \"" + text + "\"");
                 const std::optional<double> value = Convert(text);
@@ -336,7 +278,7 @@ class Session {
         if (toggles > 0) {
             const int i = before - 13;
             const std::string& text = texts[before - 1];
-            std::string expected = texts_[before - 1];
+            std::string expected = shown_.boxes[before - 1];
             for (int t = 0; t < toggles; ++t)
                 expected = expected == kTestLetter[i] ? kOtherLetter[i] : kTestLetter[i];
             if (text != expected)
@@ -346,42 +288,31 @@ class Session {
 
         switch (ending) {
             case Ending::Nothing:
-                if (labels != labels_) Fail("an action without notification changed the results");
+                if (shown.distance != shown_.distance || shown.course != shown_.course)
+                    Fail("an action without notification changed the results");
                 break;
             case Ending::Cleared:
-                if (!labels[0].empty() || !labels[1].empty())
+                if (!shown.distance.empty() || !shown.course.empty())
                     Fail("a character in a numeric box left results standing");
                 break;
             case Ending::Recalculated:
-                CheckResults(texts, labels);
+                CheckResults(texts);
                 break;
         }
-        texts_ = texts;
-        labels_ = labels;
+        shown_ = shown;
         beeps_ = 0;
     }
 
-    void CheckResults(const std::array<std::string, kBoxes>& texts,
-                      const std::array<std::string, 2>& labels) {
+    void CheckResults(const std::array<std::string, kBoxes>& texts) {
         if (beeps_ > 0) {
-            for (const auto& group : kGroupBoxes) {
-                bool zero = true;
-                for (const int box : group) zero = zero && texts[box - 1] == "0";
-                if (zero) return;
+            for (const form::CoordinateGroup& group : form::kCoordinateGroups) {
+                if (texts[group.degrees - 1] == "0" && texts[group.minutes - 1] == "0" &&
+                    texts[group.seconds - 1] == "0")
+                    return;
             }
             Fail("the guard Beeped, yet no coordinate reads 0");
         }
-        expected_results::BoxValues values;
-        for (int i = 0; i < kNumeric; ++i) values.numbers[i] = Convert(texts[i]).value_or(0);
-        for (int i = 0; i < 4; ++i) values.letters[i] = texts[kNumeric + i];
-        const expected_results::ExpectedResults expected =
-            expected_results::Recompute(values, QLocale().decimalPoint().toStdString());
-        if (expected.guardTrips)
-            Fail("group " + std::to_string(expected.trippedGroup) +
-                 " is out of range, yet the guard did not beep");
-        if (!expected.Accepts(labels[0], labels[1]))
-            Fail("the results read \"" + labels[0] + "\" and \"" + labels[1] + "\", expected \"" +
-                 expected.distance + "\" and \"" + expected.course + "\"");
+        if (const std::string wrong = qt_test::WrongResults(window_); !wrong.empty()) Fail(wrong);
     }
 
     // The window's locale test and conversion: a finite value, or nothing.
@@ -401,24 +332,14 @@ class Session {
         return ok && !std::isfinite(value);
     }
 
-    void Snapshot(std::array<std::string, kBoxes>& texts,
-                  std::array<std::string, 2>& labels) const {
-        for (int box = 1; box <= kBoxes; ++box)
-            texts[box - 1] = window_.Box(box)->text().toStdString();
-        labels[0] = window_.Label(kDistance)->text().toStdString();
-        labels[1] = window_.Label(kCourse)->text().toStdString();
+    static qt::EditBox* FocusedEditBox() {
+        return dynamic_cast<qt::EditBox*>(QApplication::focusWidget());
     }
 
-    qt::EditBox* FocusedEditBox() const {
-        for (int box = 1; box <= kBoxes; ++box) {
-            if (window_.Box(box)->hasFocus()) return window_.Box(box);
-        }
-        return nullptr;
-    }
+    static int FocusedBox() { return FocusedEditBox() ? FocusedEditBox()->Box() : 0; }
 
-    int FocusedBox() const {
-        const qt::EditBox* box = FocusedEditBox();
-        return box ? box->Box() : 0;
+    const std::string& Paste() {
+        return kPastes[input_.ConsumeIntegralInRange<std::size_t>(0, kPastes.size() - 1)];
     }
 
     static std::string Name(int box) { return "Text" + std::to_string(box); }
@@ -429,9 +350,9 @@ class Session {
         std::fprintf(stderr, "\nBroken invariant: %s\nLocale %s. Actions:\n", what.c_str(),
                      QLocale().name().toStdString().c_str());
         for (const std::string& action : log_) std::fprintf(stderr, "  %s\n", action.c_str());
-        std::fprintf(stderr, "Boxes:");
-        for (int box = 1; box <= kBoxes; ++box)
-            std::fprintf(stderr, " %d=\"%s\"", box, window_.Box(box)->text().toStdString().c_str());
+        std::fprintf(stderr, "Window:");
+        for (const auto& [name, value] : sessions::FieldsOf(qt_test::StateOf(window_, beeps_)))
+            std::fprintf(stderr, " %s=\"%s\"", name.c_str(), value.c_str());
         std::fprintf(stderr, "\n");
         std::abort();
     }
@@ -439,8 +360,7 @@ class Session {
     FuzzedDataProvider& input_;
     MainWindow window_;
     QWidget other_;
-    std::array<std::string, kBoxes> texts_;
-    std::array<std::string, 2> labels_;
+    sessions::WindowState shown_;  // after the last action
     std::array<bool, kNumeric> clean_{};
     int beeps_ = 0;
     std::vector<std::string> log_;

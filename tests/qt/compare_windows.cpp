@@ -6,18 +6,14 @@
 //
 //   compare_windows [--against WIN32_STATES] SEEDS...     (a seed "17" or a range "1-2000")
 #include <QApplication>
-#include <QLabel>
 #include <QLocale>
 #include <QTest>
-#include <cmath>
 #include <cstdio>
 #include <fstream>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "expected_results/expected_results.h"
 #include "qt/main_window.h"
 #include "sessions/generator.h"
 #include "sessions/window_state.h"
@@ -27,19 +23,6 @@ namespace {
 
 using sessions::Step;
 using Fields = std::vector<std::pair<std::string, std::string>>;
-
-// Where the two windows differ because the platforms differ on purpose: what shows it, why it
-// stays, and how to recognise it from the action and both windows' fields. The comparison skips
-// only these; a session stops being compared at the first one.
-struct KnownDifference {
-    const char* what;
-    const char* reason;
-    bool (*applies)(const Step& action, const Fields& qt, const Fields& win32);
-};
-
-// None so far: each difference found was one a user would not expect of the same program, and the
-// windows were made to agree (tests/sessions/sessions.cpp keeps each as a session).
-const std::vector<KnownDifference> kKnownDifferences{};
 
 // Reports are cut off after this many sessions; the count goes on.
 constexpr int kMaxReports = 5;
@@ -51,7 +34,9 @@ class CheckedWindow : public qt::MainWindow {
         MainWindow::SetLabelCaption(label, caption);
         // The recalculation writes the distance first and the course last, never empty;
         // emptying the results writes "".
-        if (label == form::kCourseLabel && !caption.empty()) CheckResults();
+        if (label != form::kCourseLabel || caption.empty()) return;
+        if (std::string wrong = qt_test::WrongResults(*this); !wrong.empty())
+            wrongResults.push_back(std::move(wrong));
     }
 
     void Beep() override {
@@ -59,48 +44,8 @@ class CheckedWindow : public qt::MainWindow {
         ++beeps;
     }
 
-    sessions::WindowState State() const {
-        sessions::WindowState state;
-        for (int n = 1; n <= form::kBoxCount; ++n)
-            state.boxes[n - 1] = Box(n)->text().toStdString();
-        state.distance = Label(form::kDistanceLabel)->text().toStdString();
-        state.course = Label(form::kCourseLabel)->text().toStdString();
-        if (const auto* box = dynamic_cast<const qt::EditBox*>(QApplication::focusWidget())) {
-            state.focus = box->Box();
-            const int caret = box->cursorPosition();
-            state.selectionStart = box->hasSelectedText() ? box->selectionStart() : caret;
-            state.selectionEnd = box->hasSelectedText() ? box->selectionEnd() : caret;
-        }
-        state.beeps = beeps;
-        return state;
-    }
-
     int beeps = 0;
     std::vector<std::string> wrongResults;
-
-  private:
-    void CheckResults() {
-        expected_results::BoxValues values;
-        for (int n = 1; n <= form::kNumericBoxCount; ++n) {
-            bool ok = false;
-            const double value = QLocale().toDouble(Box(n)->text(), &ok);
-            values.numbers[n - 1] = ok && std::isfinite(value) ? value : 0;
-        }
-        for (int i = 0; i < 4; ++i)
-            values.letters[i] = Box(form::kNumericBoxCount + 1 + i)->text().toStdString();
-        const expected_results::ExpectedResults expected =
-            expected_results::Recompute(values, QLocale().decimalPoint().toStdString());
-        const std::string distance = Label(form::kDistanceLabel)->text().toStdString();
-        const std::string course = Label(form::kCourseLabel)->text().toStdString();
-        if (expected.guardTrips)
-            wrongResults.push_back("results \"" + distance + "\" and \"" + course +
-                                   "\" written though coordinate " +
-                                   std::to_string(expected.trippedGroup) + " is out of range");
-        else if (!expected.Accepts(distance, course))
-            wrongResults.push_back("results \"" + distance + "\" and \"" + course +
-                                   "\", expected \"" + expected.distance + "\" and \"" +
-                                   expected.course + "\"");
-    }
 };
 
 // The Win32 window's states as win32_test.exe --states writes them: a line "session SEED", then
@@ -155,7 +100,6 @@ struct Tally {
     long actions = 0;
     int differing = 0;
     int wrong = 0;
-    std::map<const KnownDifference*, int> known;
     int reports = 0;
 
     bool Report() { return reports++ < kMaxReports; }
@@ -171,14 +115,6 @@ bool Compare(std::uint64_t seed, const std::vector<Step>& steps, std::size_t don
              const std::string& win32Line, Tally& tally) {
     const Fields win32 = FieldsOfLine(qt, win32Line);
     if (win32 == qt) return true;
-    if (done > 0) {
-        for (const KnownDifference& known : kKnownDifferences) {
-            if (known.applies(steps[done - 1], qt, win32)) {
-                ++tally.known[&known];
-                return false;
-            }
-        }
-    }
     ++tally.differing;
     if (!tally.Report()) return false;
     std::printf("DIFFERENCE in session %llu after action %zu of %zu:\n",
@@ -228,7 +164,8 @@ void Play(std::uint64_t seed, Win32States* win32States, Tally& tally) {
             break;
         }
         if (comparing) {
-            comparing = Compare(seed, steps, done, sessions::FieldsOf(window.State()),
+            comparing = Compare(seed, steps, done,
+                                sessions::FieldsOf(qt_test::StateOf(window, window.beeps)),
                                 (*win32Lines)[done], tally);
         }
     }
@@ -270,9 +207,6 @@ int main(int argc, char** argv) {
                 tally.wrong);
     if (win32States) std::printf(", %d where the windows differ", tally.differing);
     std::printf("\n");
-    for (const auto& [known, count] : tally.known)
-        std::printf("  %d sessions stopped at a known difference: %s (%s)\n", count, known->what,
-                    known->reason);
     std::fflush(stdout);
     return tally.wrong == 0 && tally.differing == 0 ? 0 : 1;
 }

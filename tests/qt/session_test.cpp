@@ -18,38 +18,29 @@ Q_DECLARE_METATYPE(const sessions::Session*)
 
 namespace {
 
-QWidget* Focused() {
-    return QApplication::focusWidget();
-}
-
 // Runs one step; returns what an expectation found wrong, or nothing.
 QString Run(MainWindow& window, const Step& step, const QSignalSpy& beeps) {
-    const QString text = QString::fromStdString(step.text);
+    const sessions::WindowState state = qt_test::StateOf(window, static_cast<int>(beeps.count()));
+    const std::string focus = state.focus ? "Text" + std::to_string(state.focus) : "no box";
+    const std::string selection =
+        std::to_string(state.selectionStart) + "-" + std::to_string(state.selectionEnd);
     switch (step.action) {
         case Action::ExpectText: {
             const QString actual = step.control > 0 ? window.Box(step.control)->text()
                                                     : window.Label(-step.control)->text();
-            if (actual != text) return QString("found \"%1\"").arg(actual);
+            if (actual.toStdString() != step.text) return QString("found \"%1\"").arg(actual);
             break;
         }
         case Action::ExpectFocus:
-            if (Focused() != window.Box(step.control))
-                return QString("focus is in %1")
-                    .arg(Focused() ? Focused()->objectName() : "nothing");
+            if (state.focus != step.control) return QString("focus is in %1").arg(focus.c_str());
             break;
-        case Action::ExpectSelection: {
-            const auto* box = qobject_cast<QLineEdit*>(Focused());
-            if (!box) return "no box has the focus";
-            const int caret = box->cursorPosition();
-            const QString actual =
-                box->hasSelectedText()
-                    ? QString("%1-%2").arg(box->selectionStart()).arg(box->selectionEnd())
-                    : QString("%1-%1").arg(caret);
-            if (actual != text) return QString("the selection is %1").arg(actual);
+        case Action::ExpectSelection:
+            if (!state.focus) return "no box has the focus";
+            if (selection != step.text)
+                return QString("the selection is %1").arg(selection.c_str());
             break;
-        }
         case Action::ExpectBeeps:
-            if (beeps.count() != step.count) return QString("%1 beeps").arg(beeps.count());
+            if (state.beeps != step.count) return QString("%1 beeps").arg(state.beeps);
             break;
         default:
             return qt_test::Perform(window, step);

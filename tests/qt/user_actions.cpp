@@ -3,8 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLocale>
 #include <QTest>
+#include <cmath>
 #include <map>
+
+#include "expected_results/expected_results.h"
 
 namespace qt_test {
 
@@ -95,6 +99,44 @@ QString Perform(qt::MainWindow& window, const sessions::Step& step) {
         case Action::ExpectBeeps:
             break;
     }
+    return {};
+}
+
+sessions::WindowState StateOf(const qt::MainWindow& window, int beeps) {
+    sessions::WindowState state;
+    for (int n = 1; n <= form::kBoxCount; ++n)
+        state.boxes[n - 1] = window.Box(n)->text().toStdString();
+    state.distance = window.Label(form::kDistanceLabel)->text().toStdString();
+    state.course = window.Label(form::kCourseLabel)->text().toStdString();
+    if (const auto* box = dynamic_cast<const qt::EditBox*>(Focused())) {
+        state.focus = box->Box();
+        const int caret = box->cursorPosition();
+        state.selectionStart = box->hasSelectedText() ? box->selectionStart() : caret;
+        state.selectionEnd = box->hasSelectedText() ? box->selectionEnd() : caret;
+    }
+    state.beeps = beeps;
+    return state;
+}
+
+std::string WrongResults(const qt::MainWindow& window) {
+    expected_results::BoxValues values;
+    for (int n = 1; n <= form::kNumericBoxCount; ++n) {
+        bool ok = false;
+        const double value = QLocale().toDouble(window.Box(n)->text(), &ok);
+        values.numbers[n - 1] = ok && std::isfinite(value) ? value : 0;
+    }
+    for (int i = 0; i < 4; ++i)
+        values.letters[i] = window.Box(form::kNumericBoxCount + 1 + i)->text().toStdString();
+    const expected_results::ExpectedResults expected =
+        expected_results::Recompute(values, QLocale().decimalPoint().toStdString());
+    const std::string distance = window.Label(form::kDistanceLabel)->text().toStdString();
+    const std::string course = window.Label(form::kCourseLabel)->text().toStdString();
+    const std::string shown = "results \"" + distance + "\" and \"" + course + "\"";
+    if (expected.guardTrips)
+        return shown + ", yet coordinate " + std::to_string(expected.trippedGroup) +
+               " is out of range";
+    if (!expected.Accepts(distance, course))
+        return shown + ", expected \"" + expected.distance + "\" and \"" + expected.course + "\"";
     return {};
 }
 

@@ -21,7 +21,11 @@ inline constexpr int kMaxGeneratedActions = 60;
 
 std::vector<Step> Generate(std::uint64_t seed);
 
-// The step as a script writes it: "type 5", "click Text4 right", "paste 1e400".
+// The texts the sessions paste besides plain digits: fractions, words, exponents, blanks, lone
+// signs, other notations and other scripts' digits. The window fuzzer pastes them too.
+std::vector<std::string> OddPastes();
+
+// An action step as a script writes it: "type 5", "click Text4 right", "paste 1e400".
 std::string ScriptOf(const Step& step);
 
 // Seeds from arguments that are each a seed ("17") or a range of them ("1-2000"); throws
