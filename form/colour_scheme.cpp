@@ -31,15 +31,8 @@ double ContrastRatio(unsigned a, unsigned b) {
 }
 
 unsigned ColourScheme::TextOf(LabelKind kind) const {
-    switch (kind) {
-        case LabelKind::Heading:
-            return heading;
-        case LabelKind::UnitSign:
-            return unitSign;
-        case LabelKind::Result:
-            break;
-    }
-    return figures;
+    if (kind == LabelKind::Heading) return heading;
+    return kind == LabelKind::UnitSign ? unitSign : figures;
 }
 
 unsigned ColourScheme::BackgroundOf(LabelKind kind) const {
