@@ -20,11 +20,6 @@ using qt::MainWindow;
 
 namespace {
 
-QString AccessibleName(QWidget* widget) {
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible ? accessible->text(QAccessible::Name) : QStringLiteral("<none>");
-}
-
 // A menu entry as the user reads it: without the access-key marker and the shortcut.
 QString Readable(const QAction* action) {
     return action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
@@ -119,54 +114,6 @@ class DesktopTest : public QObject {
                      qPrintable(entries.join(QStringLiteral(", "))));
         // The test runs in the C locale: German menus, yet the point stays the separator.
         QCOMPARE(window.DecimalSeparator(), std::string("."));
-    }
-
-    void theWindowIsAFrameWithItsTitle() {
-        MainWindow window;
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window);
-        QCOMPARE(accessible->role(), QAccessible::Window);
-        QCOMPARE(accessible->text(QAccessible::Name),
-                 QString("berechnet Abstand geographischer Punkte auf dem Fernbogen"));
-    }
-
-    // Review reads the labels' names: the headings' captions and the results' figures.
-    void theResultsReadTheirFiguresAndTheHeadingsTheirCaptions() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(AccessibleName(window.Label(16)), QString("Länge"));
-        QCOMPARE(AccessibleName(window.Label(form::kDistanceLabel)), QString());
-        QTest::keyClicks(window.Box(4), "13");
-        QTest::keyClick(window.Box(4), Qt::Key_Return);
-        QCOMPARE(AccessibleName(window.Label(form::kDistanceLabel)), QString("1445 km"));
-        QCOMPARE(AccessibleName(window.Label(form::kCourseLabel)), QString("90.0 Grad"));
-        QAccessibleInterface* distance =
-            QAccessible::queryAccessibleInterface(window.Label(form::kDistanceLabel));
-        QCOMPARE(distance->text(QAccessible::Description), QString("Entfernung"));
-    }
-
-    // Qt's own line edit reports an empty run at every offset; a screen reader then drops the
-    // value it reads run by run.
-    void aBoxsTextIsOneRunOfAttributesAndItsCharactersLieInTheBox() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::keyClicks(window.Box(4), "13");
-        QAccessibleTextInterface* text =
-            QAccessible::queryAccessibleInterface(window.Box(4))->textInterface();
-        QVERIFY(text);
-        QCOMPARE(text->text(0, text->characterCount()), QString("13"));
-        for (int offset : {0, 1}) {
-            int start = -1, end = -1;
-            text->attributes(offset, &start, &end);
-            QCOMPARE(std::pair(start, end), std::pair(0, 2));
-        }
-        const QRect box(window.Box(4)->mapToGlobal(QPoint(0, 0)), window.Box(4)->size());
-        const QRect one = text->characterRect(0), three = text->characterRect(1);
-        QVERIFY(box.contains(one) && box.contains(three));
-        QCOMPARE(three.left(), one.right() + 1);
-        QCOMPARE(text->characterRect(2), QRect());
-        QCOMPARE(text->offsetAtPoint(three.center()), 1);
     }
 
     // What a screen reader is given to speak, without the focus moving, once the keys' events
