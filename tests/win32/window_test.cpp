@@ -95,6 +95,9 @@ class Painted {
         ReleaseDC(nullptr, screen);
     }
 
+    // The colour of a pixel, 0xRRGGBB.
+    unsigned At(LONG x, LONG y) const { return pixels_[y * width_ + x] & 0xFFFFFF; }
+
     // The smallest rectangle around the pixels within area that pass test(x, y, 0xRRGGBB); empty
     // when none does.
     template <typename Test>
@@ -102,8 +105,7 @@ class Painted {
         RECT bounds{};
         for (int y = std::max(0L, area.top); y < std::min<LONG>(height_, area.bottom); ++y) {
             for (int x = std::max(0L, area.left); x < std::min<LONG>(width_, area.right); ++x) {
-                if (!test(x, y, pixels_[static_cast<std::size_t>(y) * width_ + x] & 0xFFFFFF))
-                    continue;
+                if (!test(x, y, At(x, y))) continue;
                 const RECT pixel{x, y, x + 1, y + 1};
                 UnionRect(&bounds, &bounds, &pixel);
             }
@@ -114,12 +116,11 @@ class Painted {
     // The WCAG 2 contrast of the figures drawn within area against the field's colour at its
     // corner.
     double FigureContrast(const RECT& area) const {
-        const auto at = [this](LONG x, LONG y) { return pixels_[y * width_ + x] & 0xFFFFFF; };
         double contrast = 1;
         for (LONG y = area.top; y < area.bottom; ++y)
             for (LONG x = area.left; x < area.right; ++x)
                 contrast =
-                    std::max(contrast, form::ContrastRatio(at(x, y), at(area.left, area.top)));
+                    std::max(contrast, form::ContrastRatio(At(x, y), At(area.left, area.top)));
         return contrast;
     }
 
@@ -138,17 +139,17 @@ bool Contains(const RECT& outer, const RECT& inner) {
            inner.right <= outer.right && inner.bottom <= outer.bottom;
 }
 
-// The controls that are not drawn where the layout puts them at dpi, named: each peach box and
-// result field fills its place inside a frame of at most 2 pixels at 96 dpi, each heading's
-// underline begins at its place's left edge, and each unit sign's ink lies within its place.
+// The controls that are not drawn where the layout puts them at dpi, named: each peach (FFE0C0)
+// box and result field fills its place inside a frame of at most 2 pixels at 96 dpi, each light
+// orange (FFC080) heading's underline begins at its place's left edge, and each unit sign's ink
+// lies within its place.
 std::string Misplaced(const TestWindow& window, UINT dpi) {
     const Painted painted(window.Handle());
     const int frame = MulDiv(2, static_cast<int>(dpi), form::kBaseDpi);
     const int margin = MulDiv(4, static_cast<int>(dpi), form::kBaseDpi);
     const auto fills = [&](const RECT& place) {
-        const RECT drawn = painted.BoundsOf(Grown(place, margin), [](int, int, unsigned pixel) {
-            return pixel == form::colour::kBox;
-        });
+        const RECT drawn = painted.BoundsOf(
+            Grown(place, margin), [](int, int, unsigned pixel) { return pixel == 0xFFE0C0; });
         return Contains(place, drawn) && Contains(drawn, Grown(place, -frame));
     };
     std::vector<RECT> boxes;
@@ -173,8 +174,8 @@ std::string Misplaced(const TestWindow& window, UINT dpi) {
             // A heading fits its width to its caption: the area reaches further right.
             RECT area = Grown(place, margin);
             area.right += place.right - place.left;
-            const RECT ink = painted.BoundsOf(
-                area, [](int, int, unsigned pixel) { return pixel == form::colour::kHeading; });
+            const RECT ink =
+                painted.BoundsOf(area, [](int, int, unsigned pixel) { return pixel == 0xFFC080; });
             there = !IsRectEmpty(&ink) && ink.left == place.left && ink.top >= place.top &&
                     ink.bottom <= place.bottom;
         } else {
@@ -198,22 +199,12 @@ void CheckFrame(Tally& tally) {
                  fixed ? "" : "style " + std::to_string(style));
 }
 
-// The colour of a client-area pixel as painted, 0xRRGGBB.
-unsigned PixelAt(HWND window, int twipsX, int twipsY) {
-    const UINT dpi = DpiOf(window);
-    POINT point{TwipsToPixels(twipsX, dpi), TwipsToPixels(twipsY, dpi)};
-    ClientToScreen(window, &point);
-    const HDC screen = GetDC(nullptr);
-    const COLORREF c = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-}
-
 void CheckColours(Tally& tally) {
     TestWindow window;
     window.Show(SW_SHOWNORMAL);
     const UserInput user(window.Handle());
     user.settle();
+    // The boxes' and results' peach is checked with their places (CheckScale).
     struct Spot {
         const char* name;
         int x, y;  // twips in the client area
@@ -223,11 +214,11 @@ void CheckColours(Tally& tally) {
         {"the background is grey", 45, 2580, 0x808080},
         {"the line between the rows is dark blue", 1500, 1095, 0x0000C0},
         {"the upright line is dark blue", 3180, 900, 0x0000C0},
-        {"an edit box is peach", 120, 780, 0xFFE0C0},
-        {"the distance label is peach", 1140, 2160, 0xFFE0C0},
     };
+    const UINT dpi = DpiOf(window.Handle());
+    const Painted drawn(window.Handle());
     for (const Spot& spot : spots) {
-        const unsigned found = PixelAt(window.Handle(), spot.x, spot.y);
+        const unsigned found = drawn.At(TwipsToPixels(spot.x, dpi), TwipsToPixels(spot.y, dpi));
         tally.record(std::string("drawn: ") + spot.name,
                      found == spot.colour ? "" : "colour " + std::to_string(found));
     }
