@@ -15,6 +15,7 @@
 #include "form/layout.h"
 #include "qt/main_window.h"
 #include "qt/translations.h"
+#include "sessions/painted.h"
 
 using qt::MainWindow;
 
@@ -29,25 +30,12 @@ double ScaleFactor() {
     return qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
 }
 
-// The smallest rectangle around the pixels within area that pass the test.
-template <typename Test>
-QRect BoundsOf(const QImage& image, const QRect& area, Test test) {
-    QRect bounds;
-    const QRect within = area & image.rect();
-    for (int y = within.top(); y <= within.bottom(); ++y)
-        for (int x = within.left(); x <= within.right(); ++x)
-            if (test(image.pixel(x, y))) bounds |= QRect(x, y, 1, 1);
-    return bounds;
-}
-
-// The WCAG 2 contrast of the figures drawn within area against the field's colour at its corner.
-double FigureContrast(const QImage& image, const QRect& area) {
-    double contrast = 1;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            contrast = qMax(contrast, form::ContrastRatio(image.pixel(x, y) & 0xFFFFFF,
-                                                          image.pixel(area.topLeft()) & 0xFFFFFF));
-    return contrast;
+// The window as painted, in device pixels at this scale.
+sessions::Painted PaintedOf(MainWindow& window) {
+    // Rows of 32-bit pixels need no padding.
+    const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto* first = reinterpret_cast<const QRgb*>(shot.constBits());
+    return {shot.width(), shot.height(), {first, first + shot.width() * shot.height()}};
 }
 
 // What a screen reader reads of the window's notification, which it speaks when it shows: its
@@ -166,49 +154,11 @@ class DesktopTest : public QObject {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const double scale = ScaleFactor();
-        const QImage shot = window.grab().toImage();
-        const auto device = [scale](int twips) {
-            return qRound(form::TwipsToPixels(twips) * scale);
-        };
-        const auto place = [&](int left, int top, int width, int height) {
-            return QRect(device(left), device(top), device(width), device(height));
-        };
-        const int frame = qRound(2 * scale), margin = qRound(4 * scale);
-        const auto isPeach = [](QRgb pixel) { return pixel == qRgb(0xFF, 0xE0, 0xC0); };
-        const auto isHeading = [](QRgb pixel) { return pixel == qRgb(0xFF, 0xC0, 0x80); };
-        const auto isInk = [](QRgb pixel) {
-            return qMax(qMax(qRed(pixel), qGreen(pixel)), qBlue(pixel)) < 80;
-        };
-        const auto fills = [&](const QRect& r) {
-            const QRect drawn =
-                BoundsOf(shot, r.adjusted(-margin, -margin, margin, margin), isPeach);
-            return r.contains(drawn) && drawn.contains(r.adjusted(frame, frame, -frame, -frame));
-        };
-
-        QStringList misplaced;
-        for (const form::BoxLayout& box : form::kBoxesInTabOrder) {
-            if (!fills(place(box.left, box.top, box.width, form::kBoxHeight)))
-                misplaced << QStringLiteral("Text%1").arg(box.box);
-        }
-        for (const form::LabelLayout& label : form::kLabels) {
-            const QRect r = place(label.left, label.top, label.width, label.height);
-            bool there = false;
-            if (label.kind == form::LabelKind::Result) {
-                there = fills(r);
-            } else if (label.kind == form::LabelKind::Heading) {
-                // A heading fits its width to its caption: the area reaches further right.
-                const QRect ink =
-                    BoundsOf(shot, r.adjusted(-margin, -margin, r.width(), margin), isHeading);
-                there = qAbs(ink.left() - r.left()) <= scale && ink.top() >= r.top() &&
-                        ink.bottom() <= r.bottom();
-            } else {
-                const QRect ink =
-                    BoundsOf(shot, r.adjusted(-margin, -margin, margin, margin), isInk);
-                there = !ink.isEmpty() && r.contains(ink);
-            }
-            if (!there) misplaced << QStringLiteral("Label%1").arg(label.label);
-        }
-        QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(QStringLiteral(", "))));
+        const std::string misplaced = sessions::Misplaced(
+            PaintedOf(window),
+            [scale](int twips) { return qRound(form::TwipsToPixels(twips) * scale); },
+            qRound(2 * scale), qRound(scale));
+        QVERIFY2(misplaced.empty(), misplaced.c_str());
     }
 
     // Typed figures and a result read on their peach fields, at least 4.5:1 (WCAG 2) as drawn: in
@@ -227,12 +177,14 @@ class DesktopTest : public QObject {
         QStringList seen;
         for (const QPalette& palette : {dark, light, dark}) {
             QApplication::setPalette(palette);
-            const QImage shot = window.grab().toImage();
+            const sessions::Painted painted = PaintedOf(window);
             for (const QWidget* field :
                  std::initializer_list<QWidget*>{window.Box(4), window.Label(17)}) {
                 const QRect r = field->geometry().adjusted(3, 3, -3, -3);
-                seen << QString::number(
-                    FigureContrast(shot, QRect(r.topLeft() * scale, r.size() * scale)), 'f', 2);
+                const auto at = [scale](int pixels) { return qRound(pixels * scale); };
+                const sessions::Area area{at(r.left()), at(r.top()), at(r.right() + 1),
+                                          at(r.bottom() + 1)};
+                seen << QString::number(sessions::FigureContrast(painted, area), 'f', 2);
             }
         }
         QApplication::setPalette(light);
