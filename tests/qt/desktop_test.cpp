@@ -9,7 +9,6 @@
 #include <QTest>
 #include <memory>
 
-#include "form/colour_scheme.h"
 #include "form/layout.h"
 #include "qt/main_window.h"
 #include "qt/translations.h"

@@ -7,9 +7,7 @@
 #include <cstdio>
 #include <string>
 #include <utility>
-#include <vector>
 
-#include "form/colour_scheme.h"
 #include "form/layout.h"
 #include "sessions/painted.h"
 #include "sessions/worked_results.h"
