@@ -75,43 +75,6 @@ TEST(Form, NotificationsForBoxesThatDoNotExistAreIgnored) {
     EXPECT_TRUE(controls.labels.empty());
 }
 
-// What a screen reader hears after each recalculation, with the labels' figures in it.
-TEST(Form, EveryRecalculationAnnouncesBothResultsOrTheResetCoordinate) {
-    struct Row {
-        const char* name;
-        std::map<int, std::string> boxes;
-        const char* heard;
-    };
-    const Row rows[] = {
-        {"Berlin to Munich",
-         {{1, "52"},
-          {2, "31"},
-          {4, "13"},
-          {5, "24"},
-          {7, "48"},
-          {8, "8"},
-          {10, "11"},
-          {11, "35"},
-          {14, "E"},
-          {15, "N"}},
-         "Entfernung 503.9 Km, Richtung 195.5 Grad"},
-        {"from the north pole to the equator the meridian is spoken in words",
-         {{1, "90"}, {10, "13"}, {11, "24"}, {15, "N"}},
-         "Entfernung 10002 km, Richtung 13.4ter Längengrad Ost"},
-        {"start and destination in one place", {}, "Entfernung 0.00 Km, Richtung egal"},
-        {"a destination latitude past 90 degrees is reset",
-         {{7, "90"}, {8, "30"}},
-         "nach Breite außerhalb des Bereichs, auf 0 gesetzt"},
-    };
-    for (const Row& row : rows) {
-        PlainControls controls = Defaults();
-        for (const auto& [box, text] : row.boxes) controls.boxes[box] = text;
-        form::Form form(controls);
-        form.Recalculate();
-        EXPECT_EQ(controls.announcements, std::vector<std::string>{row.heard}) << row.name;
-    }
-}
-
 // What a screen reader is told over a few steps of entry: "" takes back what was told.
 TEST(Form, AnnouncementsAreNotRepeatedAndGoWithTheResults) {
     PlainControls controls = Defaults();

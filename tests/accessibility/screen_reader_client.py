@@ -214,8 +214,9 @@ def main():
     checks.start("the results are where review reads")
     results = sorted((a for a in labels if extents(a)[1] > extents(by_name["von Breite Grad"])[1] + 20),
                      key=lambda a: extents(a)[0])
-    checks.equal("the bottom line, left to right", [a.name for a in results],
-                 [" sind es ", "503,9 Km", " Richtung: ", "195,5 Grad"])
+    checks.equal("the bottom line, left to right, each result described",
+                 [(a.name, a.description) for a in results],
+                 [(" sind es ", ""), ("503,9 Km", "Entfernung"), (" Richtung: ", ""), ("195,5 Grad", "Richtung")])
     renamed = [name for type_, role, name, _ in toggled
                if type_.endswith("accessible-name") and role == pyatspi.ROLE_LABEL]
     checks.equal("the result labels tell their new names", renamed[-2:], ["503,9 Km", "195,5 Grad"])
@@ -253,10 +254,15 @@ def main():
     box_x, box_y, box_width, box_height = extents(start_degrees)
     first_char = text.getCharacterExtents(0, pyatspi.DESKTOP_COORDS)
     second_char = text.getCharacterExtents(1, pyatspi.DESKTOP_COORDS)
-    checks.true("the characters lie in the box, the second right of the first",
-                box_x <= first_char[0] < second_char[0] < box_x + box_width
-                and first_char[2] > 0 and box_y <= first_char[1] < box_y + box_height,
+    checks.true("the characters lie in the box, the second where the first ends",
+                box_x <= first_char[0] < first_char[0] + first_char[2] == second_char[0] < box_x + box_width
+                and box_y <= first_char[1] < box_y + box_height,
                 f"box {(box_x, box_y, box_width, box_height)}, characters {first_char} {second_char}")
+    checks.equal("no character past the end",
+                 tuple(text.getCharacterExtents(2, pyatspi.DESKTOP_COORDS)), (0, 0, 0, 0))
+    middle = (second_char[0] + second_char[2] // 2, second_char[1] + second_char[3] // 2)
+    checks.equal("a point in the second character is its offset",
+                 text.getOffsetAtPoint(*middle, pyatspi.DESKTOP_COORDS), 1)
 
     checks.start("typing withdraws the announcement and nothing stale follows")
     key("shift+Tab")

@@ -7,23 +7,16 @@
 #include <QMenu>
 #include <QSet>
 #include <QTest>
-#include <functional>
 #include <memory>
-#include <vector>
 
-#include "form/colour_scheme.h"
 #include "form/layout.h"
 #include "qt/main_window.h"
 #include "qt/translations.h"
+#include "sessions/painted.h"
 
 using qt::MainWindow;
 
 namespace {
-
-QString AccessibleName(QWidget* widget) {
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible ? accessible->text(QAccessible::Name) : QStringLiteral("<none>");
-}
 
 // A menu entry as the user reads it: without the access-key marker and the shortcut.
 QString Readable(const QAction* action) {
@@ -34,25 +27,12 @@ double ScaleFactor() {
     return qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
 }
 
-// The smallest rectangle around the pixels within area that pass the test.
-template <typename Test>
-QRect BoundsOf(const QImage& image, const QRect& area, Test test) {
-    QRect bounds;
-    const QRect within = area & image.rect();
-    for (int y = within.top(); y <= within.bottom(); ++y)
-        for (int x = within.left(); x <= within.right(); ++x)
-            if (test(image.pixel(x, y))) bounds |= QRect(x, y, 1, 1);
-    return bounds;
-}
-
-// The WCAG 2 contrast of the figures drawn within area against the field's colour at its corner.
-double FigureContrast(const QImage& image, const QRect& area) {
-    double contrast = 1;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            contrast = qMax(contrast, form::ContrastRatio(image.pixel(x, y) & 0xFFFFFF,
-                                                          image.pixel(area.topLeft()) & 0xFFFFFF));
-    return contrast;
+// The window as painted, in device pixels at this scale.
+sessions::Painted PaintedOf(MainWindow& window) {
+    // Rows of 32-bit pixels need no padding.
+    const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto* first = reinterpret_cast<const QRgb*>(shot.constBits());
+    return {shot.width(), shot.height(), {first, first + shot.width() * shot.height()}};
 }
 
 // What a screen reader reads of the window's notification, which it speaks when it shows: its
@@ -121,93 +101,21 @@ class DesktopTest : public QObject {
         QCOMPARE(window.DecimalSeparator(), std::string("."));
     }
 
-    void theWindowIsAFrameWithItsTitle() {
-        MainWindow window;
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window);
-        QCOMPARE(accessible->role(), QAccessible::Window);
-        QCOMPARE(accessible->text(QAccessible::Name),
-                 QString("berechnet Abstand geographischer Punkte auf dem Fernbogen"));
-    }
-
-    // Review reads the labels' names: the headings' captions and the results' figures.
-    void theResultsReadTheirFiguresAndTheHeadingsTheirCaptions() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(AccessibleName(window.Label(16)), QString("Länge"));
-        QCOMPARE(AccessibleName(window.Label(form::kDistanceLabel)), QString());
-        QTest::keyClicks(window.Box(4), "13");
-        QTest::keyClick(window.Box(4), Qt::Key_Return);
-        QCOMPARE(AccessibleName(window.Label(form::kDistanceLabel)), QString("1445 km"));
-        QCOMPARE(AccessibleName(window.Label(form::kCourseLabel)), QString("90.0 Grad"));
-        QAccessibleInterface* distance =
-            QAccessible::queryAccessibleInterface(window.Label(form::kDistanceLabel));
-        QCOMPARE(distance->text(QAccessible::Description), QString("Entfernung"));
-    }
-
-    // Qt's own line edit reports an empty run at every offset; a screen reader then drops the
-    // value it reads run by run.
-    void aBoxsTextIsOneRunOfAttributesAndItsCharactersLieInTheBox() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::keyClicks(window.Box(4), "13");
-        QAccessibleTextInterface* text =
-            QAccessible::queryAccessibleInterface(window.Box(4))->textInterface();
-        QVERIFY(text);
-        QCOMPARE(text->text(0, text->characterCount()), QString("13"));
-        for (int offset : {0, 1}) {
-            int start = -1, end = -1;
-            text->attributes(offset, &start, &end);
-            QCOMPARE(std::pair(start, end), std::pair(0, 2));
-        }
-        const QRect box(window.Box(4)->mapToGlobal(QPoint(0, 0)), window.Box(4)->size());
-        const QRect one = text->characterRect(0), three = text->characterRect(1);
-        QVERIFY(box.contains(one) && box.contains(three));
-        QCOMPARE(three.left(), one.right() + 1);
-        QCOMPARE(text->characterRect(2), QRect());
-        QCOMPARE(text->offsetAtPoint(three.center()), 1);
-    }
-
     // What a screen reader is given to speak, without the focus moving, once the keys' events
-    // are done; typing clears the results and takes their announcement back.
+    // are done: the results after Enter, and nothing when a digit typed before they were told has
+    // cleared them. A Tab, a toggle, the guard and typing after the results were told are checked
+    // over the AT-SPI bus (tools/test.d/55-accessibility.sh).
     void resultsAndResetsAreAnnounced() {
-        struct Case {
-            const char* what;
-            std::function<void(MainWindow&)> keys;
-            QString notified;
-        };
-        const auto type = [](int box, const char* keys) {
-            return [box, keys](MainWindow& window) {
-                window.Box(box)->setFocus(Qt::MouseFocusReason);
-                QTest::keyClicks(window.Box(box), keys);
-            };
-        };
-        // A Tab, a toggle, the guard and typing after the results were told are checked over the
-        // AT-SPI bus (tools/test.d/55-accessibility.sh).
-        const std::vector<Case> cases{
-            {"Enter",
-             [&](MainWindow& w) {
-                 type(4, "13")(w);
-                 QTest::keyClick(w.Box(4), Qt::Key_Return);
-             },
-             "Entfernung 1445 km, Richtung 90.0 Grad"},
-            {"a digit typed before the results are told",
-             [&](MainWindow& w) {
-                 type(4, "13")(w);
-                 QTest::keyClick(w.Box(4), Qt::Key_Return);
-                 QTest::keyClick(w.Box(4), Qt::Key_4);
-             },
-             ""},
-        };
-        for (const Case& c : cases) {
+        for (const bool typedOn : {false, true}) {
             MainWindow window;
             window.show();
             QVERIFY(QTest::qWaitForWindowActive(&window));
-            c.keys(window);
+            QTest::keyClicks(window.Box(4), "13");
+            QTest::keyClick(window.Box(4), Qt::Key_Return);
+            if (typedOn) QTest::keyClick(window.Box(4), Qt::Key_4);
             QTest::qWait(20);
-            QVERIFY2(Notified(window) == c.notified,
-                     qPrintable(QString("%1: \"%2\"").arg(c.what, Notified(window))));
+            QCOMPARE(Notified(window),
+                     typedOn ? QString() : QString("Entfernung 1445 km, Richtung 90.0 Grad"));
         }
     }
 
@@ -219,49 +127,11 @@ class DesktopTest : public QObject {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const double scale = ScaleFactor();
-        const QImage shot = window.grab().toImage();
-        const auto device = [scale](int twips) {
-            return qRound(form::TwipsToPixels(twips) * scale);
-        };
-        const auto place = [&](int left, int top, int width, int height) {
-            return QRect(device(left), device(top), device(width), device(height));
-        };
-        const int frame = qRound(2 * scale), margin = qRound(4 * scale);
-        const auto isPeach = [](QRgb pixel) { return pixel == qRgb(0xFF, 0xE0, 0xC0); };
-        const auto isHeading = [](QRgb pixel) { return pixel == qRgb(0xFF, 0xC0, 0x80); };
-        const auto isInk = [](QRgb pixel) {
-            return qMax(qMax(qRed(pixel), qGreen(pixel)), qBlue(pixel)) < 80;
-        };
-        const auto fills = [&](const QRect& r) {
-            const QRect drawn =
-                BoundsOf(shot, r.adjusted(-margin, -margin, margin, margin), isPeach);
-            return r.contains(drawn) && drawn.contains(r.adjusted(frame, frame, -frame, -frame));
-        };
-
-        QStringList misplaced;
-        for (const form::BoxLayout& box : form::kBoxesInTabOrder) {
-            if (!fills(place(box.left, box.top, box.width, form::kBoxHeight)))
-                misplaced << QStringLiteral("Text%1").arg(box.box);
-        }
-        for (const form::LabelLayout& label : form::kLabels) {
-            const QRect r = place(label.left, label.top, label.width, label.height);
-            bool there = false;
-            if (label.kind == form::LabelKind::Result) {
-                there = fills(r);
-            } else if (label.kind == form::LabelKind::Heading) {
-                // A heading fits its width to its caption: the area reaches further right.
-                const QRect ink =
-                    BoundsOf(shot, r.adjusted(-margin, -margin, r.width(), margin), isHeading);
-                there = qAbs(ink.left() - r.left()) <= scale && ink.top() >= r.top() &&
-                        ink.bottom() <= r.bottom();
-            } else {
-                const QRect ink =
-                    BoundsOf(shot, r.adjusted(-margin, -margin, margin, margin), isInk);
-                there = !ink.isEmpty() && r.contains(ink);
-            }
-            if (!there) misplaced << QStringLiteral("Label%1").arg(label.label);
-        }
-        QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(QStringLiteral(", "))));
+        const std::string misplaced = sessions::Misplaced(
+            PaintedOf(window),
+            [scale](int twips) { return qRound(form::TwipsToPixels(twips) * scale); },
+            qRound(2 * scale), qRound(scale));
+        QVERIFY2(misplaced.empty(), misplaced.c_str());
     }
 
     // Typed figures and a result read on their peach fields, at least 4.5:1 (WCAG 2) as drawn: in
@@ -280,12 +150,14 @@ class DesktopTest : public QObject {
         QStringList seen;
         for (const QPalette& palette : {dark, light, dark}) {
             QApplication::setPalette(palette);
-            const QImage shot = window.grab().toImage();
+            const sessions::Painted painted = PaintedOf(window);
             for (const QWidget* field :
                  std::initializer_list<QWidget*>{window.Box(4), window.Label(17)}) {
                 const QRect r = field->geometry().adjusted(3, 3, -3, -3);
-                seen << QString::number(
-                    FigureContrast(shot, QRect(r.topLeft() * scale, r.size() * scale)), 'f', 2);
+                const auto at = [scale](int pixels) { return qRound(pixels * scale); };
+                const sessions::Area area{at(r.left()), at(r.top()), at(r.right() + 1),
+                                          at(r.bottom() + 1)};
+                seen << QString::number(sessions::FigureContrast(painted, area), 'f', 2);
             }
         }
         QApplication::setPalette(light);

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "accessibility_client.h"
 #include "win32/control_ids.h"
 #include "win32/utf16.h"
 
@@ -30,9 +31,7 @@ std::string FocusOf(HWND window) {
     info.cbSize = sizeof info;
     if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus)
         return "nothing";
-    const int id = GetDlgCtrlID(info.hwndFocus);
-    if (id > BoxId(0) && id < LabelId(0)) return "Text" + std::to_string(id - BoxId(0));
-    return "another window";
+    return win32_test::ControlName(info.hwndFocus);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "accessibility_client.h"
 #include "sessions/generator.h"
 #include "sessions/session.h"
 #include "sessions/window_state.h"
@@ -48,12 +49,6 @@ UserInput::Spot SpotOf(const std::string& edge) {
     return UserInput::Spot::Middle;
 }
 
-std::string NameOf(HWND control) {
-    const int id = control ? GetDlgCtrlID(control) : 0;
-    if (id > BoxId(0) && id < LabelId(0)) return "Text" + std::to_string(id - BoxId(0));
-    return control ? "a window that is no box" : "nothing";
-}
-
 // Runs one step; returns what an expectation found wrong, or nothing.
 std::string Run(TestWindow& window, const UserInput& user, const Step& step) {
     switch (step.action) {
@@ -77,7 +72,7 @@ std::string Run(TestWindow& window, const UserInput& user, const Step& step) {
             break;
         }
         case Action::Paste:
-            if (NameOf(GetFocus()).rfind("Text", 0) != 0)
+            if (ControlName(GetFocus()).rfind("Text", 0) != 0)
                 return "no box has the focus to paste into";
             user.paste(ToUtf16(step.text));
             break;
@@ -88,7 +83,8 @@ std::string Run(TestWindow& window, const UserInput& user, const Step& step) {
             break;
         }
         case Action::ExpectFocus:
-            if (GetFocus() != window.Box(step.control)) return "focus is in " + NameOf(GetFocus());
+            if (GetFocus() != window.Box(step.control))
+                return "focus is in " + ControlName(GetFocus());
             break;
         case Action::ExpectSelection: {
             DWORD start = 0, end = 0;
@@ -157,9 +153,10 @@ class StateReader {
 
     sessions::WindowState State() const {
         sessions::WindowState state;
-        for (int n = 1; n <= form::kBoxCount; ++n) state.boxes[n - 1] = TextOf(boxes_[n - 1]);
-        state.distance = TextOf(distance_);
-        state.course = TextOf(course_);
+        for (int n = 1; n <= form::kBoxCount; ++n)
+            state.boxes[n - 1] = TestWindow::TextOf(boxes_[n - 1]);
+        state.distance = TestWindow::TextOf(distance_);
+        state.course = TestWindow::TextOf(course_);
         const HWND focus = GetFocus();
         for (int n = 1; n <= form::kBoxCount; ++n) {
             if (focus != boxes_[n - 1]) continue;
@@ -175,12 +172,6 @@ class StateReader {
     }
 
   private:
-    static std::string TextOf(HWND control) {
-        wchar_t buffer[256]{};
-        GetWindowTextW(control, buffer, 256);
-        return win32::ToUtf8(buffer);
-    }
-
     const TestWindow& window_;
     std::array<HWND, form::kBoxCount> boxes_{};
     HWND distance_ = nullptr;

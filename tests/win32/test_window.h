@@ -23,12 +23,13 @@ class TestWindow : public win32::MainWindow {
     HWND Box(int n) const { return GetDlgItem(Handle(), win32::BoxId(n)); }
     HWND Label(int n) const { return GetDlgItem(Handle(), win32::LabelId(n)); }
 
-    // A control's text, read back by its ID.
-    std::string TextOf(int id) const {
+    // A control's text, read back by its handle or its ID.
+    static std::string TextOf(HWND control) {
         wchar_t buffer[256]{};
-        GetDlgItemTextW(Handle(), id, buffer, 256);
+        GetWindowTextW(control, buffer, 256);
         return win32::ToUtf8(buffer);
     }
+    std::string TextOf(int id) const { return TextOf(GetDlgItem(Handle(), id)); }
 
     int beeps = 0;
 };

@@ -7,10 +7,9 @@
 #include <cstdio>
 #include <string>
 #include <utility>
-#include <vector>
 
-#include "form/colour_scheme.h"
 #include "form/layout.h"
+#include "sessions/painted.h"
 #include "sessions/worked_results.h"
 #include "tally.h"
 #include "test_window.h"
@@ -64,125 +63,33 @@ std::string FontProblem(HWND control, const form::FontStyle& style, UINT dpi) {
 }
 
 // The client area as painted, read back from the screen.
-class Painted {
-  public:
-    explicit Painted(HWND window) {
-        RECT client;
-        GetClientRect(window, &client);
-        width_ = client.right;
-        height_ = client.bottom;
-        POINT origin{0, 0};
-        ClientToScreen(window, &origin);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;  // top row first
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        const HDC screen = GetDC(nullptr);
-        const HDC memory = CreateCompatibleDC(screen);
-        void* bits = nullptr;
-        const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        const HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width_, height_, screen, origin.x, origin.y, SRCCOPY);
-        GdiFlush();
-        const auto* first = static_cast<const unsigned*>(bits);
-        pixels_.assign(first, first + static_cast<std::size_t>(width_) * height_);
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
-    }
-
-    // The smallest rectangle around the pixels within area that pass test(x, y, 0xRRGGBB); empty
-    // when none does.
-    template <typename Test>
-    RECT BoundsOf(const RECT& area, Test test) const {
-        RECT bounds{};
-        for (int y = std::max(0L, area.top); y < std::min<LONG>(height_, area.bottom); ++y) {
-            for (int x = std::max(0L, area.left); x < std::min<LONG>(width_, area.right); ++x) {
-                if (!test(x, y, pixels_[static_cast<std::size_t>(y) * width_ + x] & 0xFFFFFF))
-                    continue;
-                const RECT pixel{x, y, x + 1, y + 1};
-                UnionRect(&bounds, &bounds, &pixel);
-            }
-        }
-        return bounds;
-    }
-
-    // The WCAG 2 contrast of the figures drawn within area against the field's colour at its
-    // corner.
-    double FigureContrast(const RECT& area) const {
-        const auto at = [this](LONG x, LONG y) { return pixels_[y * width_ + x] & 0xFFFFFF; };
-        double contrast = 1;
-        for (LONG y = area.top; y < area.bottom; ++y)
-            for (LONG x = area.left; x < area.right; ++x)
-                contrast =
-                    std::max(contrast, form::ContrastRatio(at(x, y), at(area.left, area.top)));
-        return contrast;
-    }
-
-  private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<unsigned> pixels_;
-};
-
-RECT Grown(const RECT& r, int by) {
-    return {r.left - by, r.top - by, r.right + by, r.bottom + by};
-}
-
-bool Contains(const RECT& outer, const RECT& inner) {
-    return !IsRectEmpty(&inner) && inner.left >= outer.left && inner.top >= outer.top &&
-           inner.right <= outer.right && inner.bottom <= outer.bottom;
-}
-
-// The controls that are not drawn where the layout puts them at dpi, named: each peach box and
-// result field fills its place inside a frame of at most 2 pixels at 96 dpi, each heading's
-// underline begins at its place's left edge, and each unit sign's ink lies within its place.
-std::string Misplaced(const TestWindow& window, UINT dpi) {
-    const Painted painted(window.Handle());
-    const int frame = MulDiv(2, static_cast<int>(dpi), form::kBaseDpi);
-    const int margin = MulDiv(4, static_cast<int>(dpi), form::kBaseDpi);
-    const auto fills = [&](const RECT& place) {
-        const RECT drawn = painted.BoundsOf(Grown(place, margin), [](int, int, unsigned pixel) {
-            return pixel == form::colour::kBox;
-        });
-        return Contains(place, drawn) && Contains(drawn, Grown(place, -frame));
-    };
-    std::vector<RECT> boxes;
-    std::string misplaced;
-    for (const form::BoxLayout& box : form::kBoxesInTabOrder) {
-        boxes.push_back(Rect(box.left, box.top, box.width, form::kBoxHeight, dpi));
-        if (!fills(boxes.back())) misplaced += " Text" + std::to_string(box.box);
-    }
-    // Dark pixels outside the boxes, which lie above the unit signs they overlap.
-    const auto isInk = [&](int x, int y, unsigned pixel) {
-        const POINT point{x, y};
-        return ((pixel >> 16) & 0xFF) < 80 && ((pixel >> 8) & 0xFF) < 80 && (pixel & 0xFF) < 80 &&
-               std::none_of(boxes.begin(), boxes.end(),
-                            [&](const RECT& box) { return PtInRect(&box, point); });
-    };
-    for (const form::LabelLayout& label : form::kLabels) {
-        const RECT place = Rect(label.left, label.top, label.width, label.height, dpi);
-        bool there = false;
-        if (label.kind == form::LabelKind::Result) {
-            there = fills(place);
-        } else if (label.kind == form::LabelKind::Heading) {
-            // A heading fits its width to its caption: the area reaches further right.
-            RECT area = Grown(place, margin);
-            area.right += place.right - place.left;
-            const RECT ink = painted.BoundsOf(
-                area, [](int, int, unsigned pixel) { return pixel == form::colour::kHeading; });
-            there = !IsRectEmpty(&ink) && ink.left == place.left && ink.top >= place.top &&
-                    ink.bottom <= place.bottom;
-        } else {
-            there = Contains(place, painted.BoundsOf(Grown(place, margin), isInk));
-        }
-        if (!there) misplaced += " Label" + std::to_string(label.label);
-    }
-    return misplaced.empty() ? "" : "misplaced:" + misplaced;
+sessions::Painted PaintedOf(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const auto* first = static_cast<const unsigned*>(bits);
+    sessions::Painted painted{client.right, client.bottom, {}};
+    painted.pixels.assign(first, first + static_cast<std::size_t>(client.right) * client.bottom);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return painted;
 }
 
 void CheckFrame(Tally& tally) {
@@ -198,22 +105,12 @@ void CheckFrame(Tally& tally) {
                  fixed ? "" : "style " + std::to_string(style));
 }
 
-// The colour of a client-area pixel as painted, 0xRRGGBB.
-unsigned PixelAt(HWND window, int twipsX, int twipsY) {
-    const UINT dpi = DpiOf(window);
-    POINT point{TwipsToPixels(twipsX, dpi), TwipsToPixels(twipsY, dpi)};
-    ClientToScreen(window, &point);
-    const HDC screen = GetDC(nullptr);
-    const COLORREF c = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-}
-
 void CheckColours(Tally& tally) {
     TestWindow window;
     window.Show(SW_SHOWNORMAL);
     const UserInput user(window.Handle());
     user.settle();
+    // The boxes' and results' peach is checked with their places (CheckScale).
     struct Spot {
         const char* name;
         int x, y;  // twips in the client area
@@ -223,11 +120,11 @@ void CheckColours(Tally& tally) {
         {"the background is grey", 45, 2580, 0x808080},
         {"the line between the rows is dark blue", 1500, 1095, 0x0000C0},
         {"the upright line is dark blue", 3180, 900, 0x0000C0},
-        {"an edit box is peach", 120, 780, 0xFFE0C0},
-        {"the distance label is peach", 1140, 2160, 0xFFE0C0},
     };
+    const UINT dpi = DpiOf(window.Handle());
+    const sessions::Painted drawn = PaintedOf(window.Handle());
     for (const Spot& spot : spots) {
-        const unsigned found = PixelAt(window.Handle(), spot.x, spot.y);
+        const unsigned found = drawn.At(TwipsToPixels(spot.x, dpi), TwipsToPixels(spot.y, dpi));
         tally.record(std::string("drawn: ") + spot.name,
                      found == spot.colour ? "" : "colour " + std::to_string(found));
     }
@@ -245,14 +142,15 @@ void CheckColours(Tally& tally) {
     for (int i = 0; i < 4; ++i) before[i] = GetSysColor(elements[i]);
     SetSysColors(4, elements, highContrastBlack);
     user.settle();
-    const Painted painted(window.Handle());
+    const sessions::Painted painted = PaintedOf(window.Handle());
     SetSysColors(4, elements, before);
     for (const auto& [name, field] :
          {std::pair{"Text4", window.Box(4)}, std::pair{"Label17", window.Label(17)}}) {
         RECT r;
         GetWindowRect(field, &r);
         MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&r), 2);
-        const double contrast = painted.FigureContrast(Grown(r, -3));
+        const double contrast =
+            sessions::FigureContrast(painted, {r.left + 3, r.top + 3, r.right - 3, r.bottom - 3});
         std::printf("High Contrast Black colours, %s: %.2f:1\n", name, contrast);
         tally.record(std::string("the figures read in High Contrast Black colours in ") + name,
                      contrast >= 4.5 ? "" : std::to_string(contrast) + ":1");
@@ -321,7 +219,10 @@ void CheckScale(Tally& tally) {
         tally.record(at + "the client area is 7545 by 2625 twips",
                      client == Rect(0, 0, 7545, 2625, dpi) ? "" : "client area " + Show(client));
         tally.record(at + "every control is drawn where the layout puts it",
-                     Misplaced(window, dpi));
+                     sessions::Misplaced(
+                         PaintedOf(window.Handle()),
+                         [dpi](int twips) { return TwipsToPixels(twips, static_cast<int>(dpi)); },
+                         MulDiv(2, static_cast<int>(dpi), form::kBaseDpi), 0));
         // One control of each font: a box, a heading, a unit sign and a result.
         const struct {
             HWND control;
