@@ -105,7 +105,7 @@ class DesktopTest : public QObject {
     // are done: the results after Enter, and nothing when a digit typed before they were told has
     // cleared them. A Tab, a toggle, the guard and typing after the results were told are checked
     // over the AT-SPI bus (tools/test.d/55-accessibility.sh).
-    void resultsAndResetsAreAnnounced() {
+    void resultsAreAnnouncedUnlessTypingClearedThem() {
         for (const bool typedOn : {false, true}) {
             MainWindow window;
             window.show();
