@@ -157,47 +157,6 @@ void CheckColours(Tally& tally) {
     }
 }
 
-// A top-level window of its own, active while it lives: another program for the window.
-class OtherWindow {
-  public:
-    OtherWindow()
-        : window_(CreateWindowExW(0, L"STATIC", L"elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600,
-                                  400, 200, 100, nullptr, nullptr, nullptr, nullptr)) {
-        SetActiveWindow(window_);
-    }
-    ~OtherWindow() { DestroyWindow(window_); }
-    OtherWindow(const OtherWindow&) = delete;
-    OtherWindow& operator=(const OtherWindow&) = delete;
-
-  private:
-    HWND window_;
-};
-
-// Switching away and back into the same box is played with the running program by the Windows
-// stage; here the click back lands in another box.
-void CheckFocusAcrossWindows(Tally& tally) {
-    TestWindow window;
-    window.Show(SW_SHOWNORMAL);
-    const UserInput user(window.Handle());
-    user.settle();
-    user.click(window.Box(2));
-    user.type(L"30");
-    {
-        const OtherWindow other;
-        user.settle();
-        user.click(window.Box(5));
-    }
-    user.settle();
-    std::string problem;
-    if (GetFocus() != window.Box(5))
-        problem = "the focus is not in Text5";
-    else if (window.TextOf(LabelId(17)) != "55.57 Km")
-        problem = "distance \"" + window.TextOf(LabelId(17)) + "\" after the click";
-    user.type(L"1");
-    if (problem.empty() && window.TextOf(BoxId(5)) != "1") problem = "Text5 was not fresh";
-    tally.record("coming back with a click into another box validates the old one first", problem);
-}
-
 // At the DPI the window opens with, and after Windows has moved it to a monitor of 144 dpi: the
 // client area, where each control is drawn and how large its characters are.
 void CheckScale(Tally& tally) {
@@ -286,7 +245,6 @@ void WindowTests(Tally& tally) {
     CheckFrame(tally);
     CheckScale(tally);
     CheckColours(tally);
-    CheckFocusAcrossWindows(tally);
     CheckWorkedResults(tally);
 }
 
