@@ -147,6 +147,16 @@ const Figure kFigures[] = {
     {"Arithmetic", "CentralAngle + InitialCourse", std::nullopt},
 };
 
+// A run that timed nothing: Google Benchmark 1.8 replaced Run::error_occurred (1.7, Debian 12) by
+// Run::skipped (Debian 13 has 1.9).
+template <typename BenchmarkRun>
+bool Failed(const BenchmarkRun& run) {
+    if constexpr (requires { run.skipped; })
+        return static_cast<bool>(run.skipped);
+    else
+        return run.error_occurred;
+}
+
 // Prints each benchmark as one row of the table: median, min and max of its repetitions.
 class TableReporter : public benchmark::BenchmarkReporter {
   public:
@@ -157,7 +167,7 @@ class TableReporter : public benchmark::BenchmarkReporter {
 
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
+            if (run.run_type != Run::RT_Iteration || Failed(run)) continue;
             const std::string name = run.run_name.function_name;
             if (!times_.count(name)) order_.push_back(name);
             times_[name].push_back(run.GetAdjustedRealTime());

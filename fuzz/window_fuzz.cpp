@@ -102,8 +102,7 @@ class Session {
     explicit Session(FuzzedDataProvider& input) : input_(input) {
         QObject::connect(&window_, &MainWindow::Beeped, [this] { ++beeps_; });
         window_.show();
-        QApplication::setActiveWindow(&window_);
-        if (!QTest::qWaitForWindowActive(&window_)) Fail("the window did not become active");
+        Activate(window_);
         for (bool& c : clean_) c = true;
         shown_ = qt_test::StateOf(window_, 0);
     }
@@ -202,8 +201,8 @@ class Session {
                 // nothing is validated or made fresh.
                 Log("switch to another window and back");
                 other_.show();
-                QApplication::setActiveWindow(&other_);
-                QApplication::setActiveWindow(&window_);
+                Activate(other_);
+                Activate(window_);
                 other_.hide();
                 break;
         }
@@ -345,6 +344,13 @@ class Session {
     static std::string Name(int box) { return "Text" + std::to_string(box); }
 
     void Log(const std::string& action) { log_.push_back(action); }
+
+    // Through the window system, as a user's switch of programs: QApplication::setActiveWindow
+    // is deprecated from Qt 6.5 on.
+    void Activate(QWidget& window) const {
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) Fail("a window did not become active");
+    }
 
     [[noreturn]] void Fail(const std::string& what) const {
         std::fprintf(stderr, "\nBroken invariant: %s\nLocale %s. Actions:\n", what.c_str(),
