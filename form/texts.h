@@ -59,4 +59,7 @@ inline constexpr char kMeridianWest[] = "te LngnGrd W";
 inline constexpr char kMeridianEast[] = "te LngnGrd E";
 inline constexpr char kAnyCourse[] = "egal";
 
+// The one entry of a result field's menu, which puts the field's text on the clipboard.
+inline constexpr char kCopy[] = "Kopieren";
+
 }  // namespace form::texts

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFontDatabase>
 #include <QIcon>
@@ -21,6 +22,7 @@
 #include "form/texts.h"
 #include "qt/accessible_box.h"
 #include "qt/colour.h"
+#include "qt/copy_menu.h"
 #include "qt/focus_before_caret.h"
 #include "qt/line.h"
 
@@ -196,6 +198,17 @@ void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
         ApplyColours();
     QWidget::changeEvent(event);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    for (const form::LabelLayout& layout : form::kLabels) {
+        const QLabel* field = labels_[layout.label - 1];
+        if (layout.kind == form::LabelKind::Result && field->geometry().contains(event->pos())) {
+            OpenCopyMenu(this, field, event->globalPos());
+            return;
+        }
+    }
+    QWidget::contextMenuEvent(event);
 }
 
 void MainWindow::ApplyColours() {

@@ -43,6 +43,9 @@ class MainWindow : public QWidget, public form::Controls, private BoxEvents {
 
   protected:
     void changeEvent(QEvent* event) override;
+    // A right click on a result field opens its copy menu. The labels let the mouse through to
+    // the window, so that a click on them takes no focus; the window finds the field under it.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     // The colours of the window and its controls from the desktop's palette.

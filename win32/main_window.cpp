@@ -1,11 +1,14 @@
 #include "win32/main_window.h"
 
+#include <windowsx.h>
+
 #include "form/accessible_text.h"
 #include "form/colour_scheme.h"
 #include "form/texts.h"
 #include "res/resource_ids.h"
 #include "win32/accessible_control.h"
 #include "win32/control_ids.h"
+#include "win32/copy_menu.h"
 #include "win32/dpi.h"
 #include "win32/font.h"
 #include "win32/utf16.h"
@@ -206,6 +209,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_CTLCOLORSTATIC:
             return LabelColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_CONTEXTMENU:
+            // A right click on a label reaches the window itself, which the label lets the mouse
+            // through to. The menu key (no point, -1) belongs to the box with the focus.
+            if (lParam != -1 && OpenCopyMenuAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
+                return 0;
+            break;
         case WM_SETTINGCHANGE:
         case WM_SYSCOLORCHANGE:
             // High contrast turned on or off, or the system's colours changed.
@@ -290,6 +299,19 @@ HBRUSH MainWindow::BrushOf(unsigned rgb) {
     }
     brushes_.emplace_back(rgb, GdiObject<HBRUSH>(CreateSolidBrush(ToColorRef(rgb))));
     return brushes_.back().second.get();
+}
+
+bool MainWindow::OpenCopyMenuAt(POINT at) {
+    for (const form::LabelLayout& layout : form::kLabels) {
+        const HWND field = labels_[layout.label - 1];
+        RECT place;
+        if (layout.kind == form::LabelKind::Result && GetWindowRect(field, &place) &&
+            PtInRect(&place, at)) {
+            OpenCopyMenu(window_, field, at);
+            return true;
+        }
+    }
+    return false;
 }
 
 bool MainWindow::IsBox(HWND control) const {

@@ -57,6 +57,8 @@ class MainWindow : public form::Controls, private BoxEvents {
     // The brush and colours a label is drawn with.
     LRESULT LabelColours(HDC dc, HWND label);
     HBRUSH BrushOf(unsigned rgb);
+    // Opens the copy menu of the result field at a point on the screen; false where there is none.
+    bool OpenCopyMenuAt(POINT at);
     bool IsBox(HWND control) const;
 
     // BoxEvents

@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
+#include <utility>
 
 #include "box_table.h"
 #include "form/layout.h"
@@ -84,14 +85,29 @@ class WindowTest : public QObject {
             QCOMPARE(drawn(window.Box(box.box)), QString("Text%1: 12 pt bold").arg(box.box));
     }
 
+    void clickingALabelOrALineMovesNoFocus_data() {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("with the left button") << Qt::LeftButton;
+        QTest::newRow("with the right button, which opens the distance field's menu")
+            << Qt::RightButton;
+    }
     void clickingALabelOrALineMovesNoFocus() {
+        QFETCH(Qt::MouseButton, button);
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(100, 145));  // the distance field
-        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(213, 60));   // the first upright line
-        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(240, 55));   // "Länge"
+        // The distance field, the first upright line, "Länge": only the field has a menu.
+        for (const auto& [at, field] : {std::pair{QPoint(100, 145), true},
+                                        {QPoint(213, 60), false},
+                                        {QPoint(240, 55), false}}) {
+            QTest::mouseClick(window.windowHandle(), button, {}, at);
+            QWidget* menu = QApplication::activePopupWidget();
+            QCOMPARE(menu != nullptr, field && button == Qt::RightButton);
+            if (menu) QTest::keyClick(menu, Qt::Key_Escape);
+            QTRY_VERIFY2(!QApplication::activePopupWidget(), "a menu is still open");
+        }
         QCOMPARE(QApplication::focusWidget(), window.Box(4));
+        QVERIFY2(window.Logic().FreshFocus(4), "Text4 was left or typed into");
         QCOMPARE(window.Label(17)->text(), QString());
         QVERIFY(window.findChild<QWidget*>("Line1") && window.findChild<QWidget*>("Line5"));
     }

@@ -1,7 +1,11 @@
 #include "sessions/worked_results.h"
 
+#include <algorithm>
+#include <cstring>
 #include <sstream>
 #include <stdexcept>
+
+#include "form/layout.h"
 
 namespace sessions {
 
@@ -143,6 +147,33 @@ const std::vector<GuardTrip>& AllGuardTrips() {
          {10, 11, 12}},
     };
     return all;
+}
+
+const std::vector<CopiedResult>& AllCopiedResults() {
+    static const std::vector<CopiedResult> all{
+        {"the distance from Berlin to Munich, with a decimal comma", "Berlin to Munich",
+         form::kDistanceLabel, ','},
+        {"the course from Berlin to Munich", "Berlin to Munich", form::kCourseLabel, '.'},
+        {"the meridian from the north pole to Munich, with a decimal comma",
+         "from the north pole to Munich names its meridian", form::kCourseLabel, ','},
+        {"an empty distance field, whose entry is disabled and copies nothing", nullptr,
+         form::kDistanceLabel, '.'},
+    };
+    return all;
+}
+
+const WorkedResult& WorkedResultNamed(const char* name) {
+    for (const WorkedResult& row : AllWorkedResults())
+        if (std::strcmp(row.name, name) == 0) return row;
+    throw std::invalid_argument(std::string("no worked result: ") + name);
+}
+
+std::string CopiedText(const CopiedResult& copied) {
+    if (!copied.worked) return {};
+    const WorkedResult& worked = WorkedResultNamed(copied.worked);
+    std::string text = copied.field == form::kDistanceLabel ? worked.distance : worked.course;
+    std::replace(text.begin(), text.end(), '.', copied.decimalSeparator);
+    return text;
 }
 
 }  // namespace sessions

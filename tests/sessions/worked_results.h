@@ -42,4 +42,22 @@ struct GuardTrip {
 const std::vector<WorkedResult>& AllWorkedResults();
 const std::vector<GuardTrip>& AllGuardTrips();
 
+// A result copied by its field's menu: with the boxes of a worked result, or of the window as it
+// opens, and the user's decimal separator, the field's "Kopieren" is enabled where the field
+// shows a text and puts exactly that text on the clipboard.
+struct CopiedResult {
+    const char* name;
+    const char* worked;  // the name of a worked result, or nothing for the empty fields
+    int field;           // n of Labeln
+    char decimalSeparator;
+};
+
+const std::vector<CopiedResult>& AllCopiedResults();
+
+// The worked result a copy starts from; throws std::invalid_argument for a name not among them.
+const WorkedResult& WorkedResultNamed(const char* name);
+
+// What the field shows, and so what "Kopieren" copies; empty for an empty field.
+std::string CopiedText(const CopiedResult& copied);
+
 }  // namespace sessions

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "accessibility_client.h"
+#include "decimal_separator.h"
 #include "sessions/generator.h"
 #include "sessions/session.h"
 #include "sessions/window_state.h"
@@ -131,21 +132,6 @@ void Replay(Tally& tally, const sessions::Session& session) {
     }
     tally.record(session.name, "");
 }
-
-// Sets the user's decimal separator, as in the control panel, for as long as it lives.
-class DecimalSeparator {
-  public:
-    explicit DecimalSeparator(const wchar_t* separator) {
-        GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved_, 8);
-        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator);
-    }
-    ~DecimalSeparator() { SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved_); }
-    DecimalSeparator(const DecimalSeparator&) = delete;
-    DecimalSeparator& operator=(const DecimalSeparator&) = delete;
-
-  private:
-    wchar_t saved_[8]{};
-};
 
 const sessions::Session kCommaSessions[] = {
     {"both results where the locale writes a decimal comma",

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "win32/clipboard.h"
 #include "win32/message_loop.h"
 
 namespace win32_test {
@@ -62,17 +63,25 @@ void UserInput::settle() const {
     while (MsgWaitForMultipleObjects(0, nullptr, FALSE, 30, QS_ALLINPUT) == WAIT_OBJECT_0) pump();
 }
 
-void UserInput::click(HWND control, Spot spot) const {
+void UserInput::press(HWND control, Spot spot, UINT down, WPARAM held, UINT up) const {
     RECT client;
     GetClientRect(control, &client);
     int x = client.right / 2;
     if (spot == Spot::LeftEdge) x = 1;
     if (spot == Spot::RightEdge) x = client.right - 2;
     const LPARAM at = MAKELPARAM(x, client.bottom / 2);
-    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(control, down, held, at);
     pump();
-    PostMessageW(control, WM_LBUTTONUP, 0, at);
+    PostMessageW(control, up, 0, at);
     pump();
+}
+
+void UserInput::click(HWND control, Spot spot) const {
+    press(control, spot, WM_LBUTTONDOWN, MK_LBUTTON, WM_LBUTTONUP);
+}
+
+void UserInput::rightClick(HWND control) const {
+    press(control, Spot::Middle, WM_RBUTTONDOWN, MK_RBUTTON, WM_RBUTTONUP);
 }
 
 void UserInput::pressKey(UINT virtualKey, bool shift, bool control) const {
@@ -103,29 +112,40 @@ void UserInput::type(std::wstring_view text) const {
 }
 
 void UserInput::paste(std::wstring_view text) const {
-    // Test programs that run at the same time (the comparison of the windows runs several) share
-    // the clipboard: each has it to itself from putting the text there until the paste. Taking it
-    // over sends the last owner a message, which a program waiting here must still answer.
-    const HANDLE turn = CreateMutexW(nullptr, FALSE, L"Fernbogen tests' clipboard");
-    while (MsgWaitForMultipleObjects(1, &turn, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
+    {
+        const ClipboardTurn turn;
+        win32::PutTextOnClipboard(window_, text);
+        const HWND box = GetFocus();
+        SendMessageW(box, EM_SETSEL, 0, -1);
+        SendMessageW(box, WM_PASTE, 0, 0);
+    }
+    pump();
+}
+
+ClipboardTurn::ClipboardTurn()
+    : turn_(CreateMutexW(nullptr, FALSE, L"Fernbogen tests' clipboard")) {
+    // Taking the clipboard over sends the last owner a message, which a program waiting here must
+    // still answer.
+    while (MsgWaitForMultipleObjects(1, &turn_, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
         MSG message;
         PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(memory), std::wstring(text).c_str(), bytes);
-    GlobalUnlock(memory);
-    OpenClipboard(window_);
-    EmptyClipboard();
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
+}
 
-    const HWND box = GetFocus();
-    SendMessageW(box, EM_SETSEL, 0, -1);
-    SendMessageW(box, WM_PASTE, 0, 0);
-    ReleaseMutex(turn);
-    CloseHandle(turn);
-    pump();
+ClipboardTurn::~ClipboardTurn() {
+    ReleaseMutex(turn_);
+    CloseHandle(turn_);
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (const HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(memory));
+        GlobalUnlock(memory);
+    }
+    CloseClipboard();
+    return text;
 }
 
 }  // namespace win32_test

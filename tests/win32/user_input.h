@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 namespace win32_test {
@@ -22,6 +23,8 @@ class UserInput {
     enum class Spot { Middle, LeftEdge, RightEdge };
 
     void click(HWND control, Spot spot = Spot::Middle) const;
+    // Returns once what the click opened, a menu with a loop of its own, is closed again.
+    void rightClick(HWND control) const;
     void pressKey(UINT virtualKey, bool shift = false, bool control = false) const;
     // Types one character with the key that produces it, or sends it as a character of its own
     // where no key on the keyboard does.
@@ -31,7 +34,25 @@ class UserInput {
     void paste(std::wstring_view text) const;
 
   private:
+    void press(HWND control, Spot spot, UINT down, WPARAM held, UINT up) const;
+
     HWND window_;
 };
+
+// Test programs that run at the same time (the comparison of the windows runs several) share the
+// clipboard: each has it to itself from taking its turn until the turn ends.
+class ClipboardTurn {
+  public:
+    ClipboardTurn();
+    ~ClipboardTurn();
+    ClipboardTurn(const ClipboardTurn&) = delete;
+    ClipboardTurn& operator=(const ClipboardTurn&) = delete;
+
+  private:
+    HANDLE turn_;
+};
+
+// The clipboard's Unicode text, as another program would paste it.
+std::wstring ClipboardText();
 
 }  // namespace win32_test

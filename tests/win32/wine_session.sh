@@ -81,6 +81,10 @@ play_steps() {
                 read -r x y < <(read_window centre "${step#click }")
                 xdotool mousemove "$x" "$y" click 1
                 ;;
+            "right-click Label"[0-9]*)
+                read -r x y < <(read_window centre "${step#right-click }")
+                xdotool mousemove "$x" "$y" click 3
+                ;;
             *) problem+=" cannot play \"$step\"" ;;
         esac
     done
