@@ -324,6 +324,9 @@ class BerlinToMunich(Fernbogen):
                 self.check(f"{what}: the box reached is first heard by its focus",
                            [k for k, name in said(events, carets=True) if name == reached][:1],
                            ["focus"])
+        self.check("the box reset tells its caret at the start, where the program put it",
+                   [e.detail for e in events if e.type == "object:text-caret-moved"
+                    and e.name == "von Breite Grad"][-1:], [0])
 
 
 if __name__ == "__main__":
