@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "accessibility_client.h"
+#include "cases.h"
 #include "sessions/generator.h"
 #include "sessions/session.h"
 #include "sessions/window_state.h"
-#include "tally.h"
 #include "test_window.h"
 #include "user_input.h"
 
@@ -101,7 +101,8 @@ std::string Run(TestWindow& window, const UserInput& user, const Step& step) {
     return {};
 }
 
-void Replay(Tally& tally, const sessions::Session& session) {
+// What the session found wrong, or nothing.
+std::string Replay(const sessions::Session& session) {
     const std::vector<Step> steps = sessions::Parse(session.script);
     TestWindow window;
     window.Show(SW_SHOWNORMAL);
@@ -109,13 +110,10 @@ void Replay(Tally& tally, const sessions::Session& session) {
     user.settle();
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const std::string problem = Run(window, user, steps[i]);
-        if (!problem.empty()) {
-            tally.record(session.name, "step " + std::to_string(i + 1) + " of \"" + session.script +
-                                           "\": " + problem);
-            return;
-        }
+        if (!problem.empty())
+            return "step " + std::to_string(i + 1) + " of \"" + session.script + "\": " + problem;
     }
-    tally.record(session.name, "");
+    return {};
 }
 
 // Sets the user's decimal separator, as in the control panel, for as long as it lives.
@@ -196,7 +194,12 @@ void Reset(TestWindow& window, const UserInput& user) {
 
 }  // namespace
 
-int WriteStates(const std::vector<std::uint64_t>& seeds) {
+int WriteStates(const std::string& path, const std::vector<std::uint64_t>& seeds) {
+    FILE* const out = std::fopen(path.c_str(), "w");
+    if (!out) {
+        std::fprintf(stderr, "cannot write %s\n", path.c_str());
+        return 2;
+    }
     TestWindow window;
     window.Show(SW_SHOWNORMAL);
     const UserInput user(window.Handle());
@@ -205,27 +208,30 @@ int WriteStates(const std::vector<std::uint64_t>& seeds) {
     for (std::size_t i = 0; i < seeds.size(); ++i) {
         if (i > 0) Reset(window, user);
         const std::vector<Step> steps = sessions::Generate(seeds[i]);
-        std::printf("session %llu\n%s\n", static_cast<unsigned long long>(seeds[i]),
-                    sessions::LineOf(reader.State()).c_str());
+        std::fprintf(out, "session %llu\n%s\n", static_cast<unsigned long long>(seeds[i]),
+                     sessions::LineOf(reader.State()).c_str());
         for (const Step& step : steps) {
             const std::string problem = Run(window, user, step);
             if (!problem.empty()) {
                 std::fprintf(stderr, "session %llu: %s\n",
                              static_cast<unsigned long long>(seeds[i]), problem.c_str());
+                std::fclose(out);
                 return 1;
             }
-            std::printf("%s\n", sessions::LineOf(reader.State()).c_str());
+            std::fprintf(out, "%s\n", sessions::LineOf(reader.State()).c_str());
         }
     }
-    std::fflush(stdout);
-    return 0;
+    return std::fclose(out) == 0 ? 0 : 1;
 }
 
-void SessionTests(Tally& tally) {
-    for (const sessions::Session& session : sessions::AllSessions()) Replay(tally, session);
-
-    const DecimalSeparator comma(L",");
-    for (const sessions::Session& session : kCommaSessions) Replay(tally, session);
+void AddSessionTests(std::vector<Case>& cases) {
+    for (const sessions::Session& session : sessions::AllSessions())
+        cases.push_back({session.name, [session] { return Replay(session); }});
+    for (const sessions::Session& session : kCommaSessions)
+        cases.push_back({session.name, [session] {
+                             const DecimalSeparator comma(L",");
+                             return Replay(session);
+                         }});
 }
 
 }  // namespace win32_test

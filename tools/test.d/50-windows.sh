@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The Windows program: cross-compiles fernbogen.exe with MinGW-w64, checks that it is one small
-# file that needs only the system's DLLs, then runs it under Wine on a private virtual display:
-# the Win32 window's tests through real window messages, the icon images Windows takes from the
-# program file, and the program itself played by real key presses and clicks (xdotool) from
+# The Windows program: cross-compiles fernbogen.exe with MinGW-w64, then runs it under Wine on a
+# private virtual display (its other checks are ctest --preset windows): the program itself played by real key presses and clicks (xdotool) from
 # tests/sessions/windows_program.steps, its texts read back by control ID, with what a screen
 # reader reads and hears of it (MSAA and WinEvents from another process) checked against
 # tests/data/boxes.tsv. Its start-up time is a benchmark (tools/bench).
@@ -16,25 +14,6 @@ if [ "${1:-}" != --on-display ]; then
     cmake --preset windows >/dev/null
     cmake --build --preset windows
 
-    size=$(stat -c %s "$exe")
-    echo "fernbogen.exe: $size bytes ($((size / 1024)) KB)"
-    if [ "$size" -ge $((500 * 1024)) ]; then
-        echo "FAILED: fernbogen.exe is not under 500 KB"
-        exit 1
-    fi
-    dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z')
-    echo "fernbogen.exe imports:" $dlls
-    for dll in $dlls; do
-        case $dll in
-            kernel32.dll | user32.dll | gdi32.dll | msvcrt.dll) ;;
-            # Accessibility (MSAA, COM), part of every Windows since 98.
-            oleacc.dll | ole32.dll | oleaut32.dll) ;;
-            *)
-                echo "FAILED: fernbogen.exe needs $dll, which Windows does not bring"
-                exit 1
-                ;;
-        esac
-    done
     exec tools/with-xvfb -s 1024x768x24 bash "$0" --on-display
 fi
 
@@ -53,24 +32,6 @@ record() { # name, problem (empty when passed)
         echo "FAILED: $1: $2"
     fi
 }
-
-# (a) The Win32 window's tests in process: every user session through real messages.
-wine "$tests/win32_test.exe" >"$build/win32_test.log" 2>&1 || true
-tr -d '\r' <"$build/win32_test.log"
-tally=$(tr -d '\r' <"$build/win32_test.log" | tail -n 1)
-if [[ $tally =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
-    passed=$((passed + BASH_REMATCH[1]))
-    failed=$((failed + BASH_REMATCH[2]))
-else
-    record "the window's tests" "they ended without their tally"
-fi
-
-# (b) The icon in the title bar and on the desktop at 100, 125, 150 and 200 %: Windows finds an
-# image drawn for each size instead of scaling another.
-read_icons() { wine "$tests/read_icons.exe" "$(winepath -w "$exe")" 16 20 24 32 40 48 64 2>&1 | tr -d '\r'; }
-record "Windows takes an icon image drawn for each size from 16 to 64 pixels" \
-    "$(wait_for_lines read_icons "16: 16x16, 4 bits" "20: 20x20, 4 bits" "24: 24x24, 4 bits" \
-        "32: 32x32, 4 bits" "40: 40x40, 32 bits" "48: 48x48, 32 bits" "64: 64x64, 32 bits")"
 
 # (c) The program itself.
 # Wine's standard object for a static control has the role client where Windows' has static
