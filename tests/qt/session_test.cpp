@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QLocale>
 #include <QSignalSpy>
+#include <QTemporaryFile>
 #include <QTest>
+#include <stdexcept>
 
 #include "qt/main_window.h"
 #include "sessions/session.h"
@@ -74,6 +76,19 @@ class SessionTest : public QObject {
                 problem.isEmpty(),
                 qPrintable(
                     QString("step %1 of \"%2\": %3").arg(i + 1).arg(session->script, problem)));
+        }
+    }
+
+    void aStepFileNamingAnUnknownKeyFailsWhenReadWithItsLine() {
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        file.write("= a session\nclick Text1; type 5\nkey Enterr\n");
+        file.close();
+        try {
+            sessions::ReadStepFile(file.fileName().toStdString());
+            QFAIL("the file was read");
+        } catch (const std::invalid_argument& e) {
+            QCOMPARE(QString(e.what()), file.fileName() + ":3: no such key: Enterr");
         }
     }
 };

@@ -6,7 +6,6 @@
 #include <QLocale>
 #include <QTest>
 #include <cmath>
-#include <map>
 
 #include "expected_results/expected_results.h"
 
@@ -18,31 +17,59 @@ QWidget* Focused() {
     return QApplication::focusWidget();
 }
 
-QString PressKey(const std::string& name) {
-    static const std::map<std::string, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys{
-        {"Enter", {Qt::Key_Return, {}}},        {"Escape", {Qt::Key_Escape, {}}},
-        {"Backspace", {Qt::Key_Backspace, {}}}, {"Delete", {Qt::Key_Delete, {}}},
-        {"Left", {Qt::Key_Left, {}}},           {"Right", {Qt::Key_Right, {}}},
-        {"Home", {Qt::Key_Home, {}}},           {"End", {Qt::Key_End, {}}},
-    };
-    if (const auto it = keys.find(name); it != keys.end()) {
-        QTest::keyClick(Focused(), it->second.first, it->second.second);
-        return {};
+void PressKey(const sessions::Step& step) {
+    using sessions::Key;
+    switch (step.key) {
+        case Key::Enter:
+            return QTest::keyClick(Focused(), Qt::Key_Return);
+        case Key::Escape:
+            return QTest::keyClick(Focused(), Qt::Key_Escape);
+        case Key::Backspace:
+            return QTest::keyClick(Focused(), Qt::Key_Backspace);
+        case Key::Delete:
+            return QTest::keyClick(Focused(), Qt::Key_Delete);
+        case Key::Left:
+            return QTest::keyClick(Focused(), Qt::Key_Left);
+        case Key::Right:
+            return QTest::keyClick(Focused(), Qt::Key_Right);
+        case Key::Home:
+            return QTest::keyClick(Focused(), Qt::Key_Home);
+        case Key::End:
+            return QTest::keyClick(Focused(), Qt::Key_End);
+        case Key::Ctrl:
+            return QTest::keyClick(Focused(), static_cast<Qt::Key>(Qt::Key_A + (step.letter - 'A')),
+                                   Qt::ControlModifier);
     }
-    if (name.size() == 5 && name.rfind("Ctrl", 0) == 0 && name[4] >= 'A' && name[4] <= 'Z') {
-        QTest::keyClick(Focused(), static_cast<Qt::Key>(Qt::Key_A + (name[4] - 'A')),
-                        Qt::ControlModifier);
-        return {};
-    }
-    return QString::fromStdString("no such key: " + name);
 }
 
-void Click(QWidget* control, const std::string& edge) {
+// Brings a window to the front as the window system does when its user turns to it.
+QString Activate(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return "the window \"" + window->windowTitle() + "\" did not become active";
+    return {};
+}
+
+// Another program's window, which comes to the front and takes the activation. It has no parent,
+// or Qt would count the window as active still, and goes with the window it stands for.
+QString GoAway(QWidget& window) {
+    auto* other = new QWidget;
+    QObject::connect(&window, &QObject::destroyed, other, [other] { delete other; });
+    other->setWindowTitle(QStringLiteral("another program"));
+    return Activate(other);
+}
+
+// A click into a window that is not active brings it to the front first.
+QString Click(QWidget* control, const std::string& edge) {
+    if (!control->window()->isActiveWindow())
+        if (QString problem = Activate(control->window()); !problem.isEmpty()) return problem;
     const int y = control->height() / 2;
     QPoint at = control->rect().center();
     if (edge == sessions::kLeftEdge) at = QPoint(1, y);
     if (edge == sessions::kRightEdge) at = QPoint(control->width() - 2, y);
     QTest::mouseClick(control, Qt::LeftButton, {}, at);
+    return {};
 }
 
 // Each character with the key that types it; one that has no key of its own on the keyboard
@@ -69,11 +96,9 @@ QString Perform(qt::MainWindow& window, const sessions::Step& step) {
     const QString text = QString::fromStdString(step.text);
     switch (step.action) {
         case Action::Click:
-            if (step.control > 0)
-                Click(window.Box(step.control), step.text);
-            else
-                Click(window.Label(-step.control), step.text);
-            break;
+            return Click(step.control > 0 ? static_cast<QWidget*>(window.Box(step.control))
+                                          : window.Label(-step.control),
+                         step.text);
         case Action::Tab:
             QTest::keyClick(Focused(), Qt::Key_Tab);
             break;
@@ -84,7 +109,10 @@ QString Perform(qt::MainWindow& window, const sessions::Step& step) {
             Type(text);
             break;
         case Action::Key:
-            return PressKey(step.text);
+            PressKey(step);
+            break;
+        case Action::Away:
+            return GoAway(window);
         case Action::Paste: {
             auto* box = qobject_cast<QLineEdit*>(Focused());
             if (!box) return "no box has the focus to paste into";

@@ -150,9 +150,9 @@ class Generator {
             if (roll < 45)
                 Type(Digits(random_, 1));
             else if (roll < 80)
-                Add(Act(Action::Key, 0, random_.Pick(kEditingKeys)));
+                Add(KeyStep(random_.Pick(kEditingKeys)));
             else if (roll < 90)
-                Add(Act(Action::Key, 0, "Enter"));
+                Add(KeyStep("Enter"));
             else
                 Type(OtherCharacter());
         }
@@ -180,11 +180,10 @@ class Generator {
                 break;
             case 4:
             case 5:
-                Add(Act(Action::Key, 0, random_.Pick(kKeys)));
+                Add(KeyStep(random_.Pick(kKeys)));
                 break;
             case 6:
-                Add(Act(Action::Key, 0,
-                        std::string("Ctrl") + static_cast<char>('A' + random_.Between(0, 25))));
+                Add(KeyStep(std::string("Ctrl") + static_cast<char>('A' + random_.Between(0, 25))));
                 break;
             case 7:
                 Click(AnyBox());
@@ -196,7 +195,7 @@ class Generator {
                 Add(Act(Action::Paste, 0, PasteText()));
                 break;
             default:
-                Add(Act(Action::Key, 0, "Enter"));
+                Add(KeyStep("Enter"));
                 break;
         }
     }
@@ -207,7 +206,7 @@ class Generator {
         if (roll < 40)
             Add(Act(Action::Tab));
         else if (roll < 65)
-            Add(Act(Action::Key, 0, "Enter"));
+            Add(KeyStep("Enter"));
         else if (roll < 80)
             Click(AnyBox());
     }
@@ -218,7 +217,7 @@ class Generator {
             if (roll < 75)
                 Type(random_.Pick(kLetters));
             else if (roll < 90)
-                Add(Act(Action::Key, 0, random_.Pick(kKeys)));
+                Add(KeyStep(random_.Pick(kKeys)));
             else
                 Type(OtherCharacter());
         }

@@ -1,6 +1,8 @@
 #include "sessions/session.h"
 
+#include <fstream>
 #include <stdexcept>
+#include <utility>
 
 namespace sessions {
 
@@ -19,6 +21,12 @@ int ControlOf(const std::string& name) {
     throw std::invalid_argument("not a control: " + name);
 }
 
+constexpr std::pair<const char*, Key> kKeyNames[] = {
+    {"Enter", Key::Enter},   {"Escape", Key::Escape}, {"Backspace", Key::Backspace},
+    {"Delete", Key::Delete}, {"Left", Key::Left},     {"Right", Key::Right},
+    {"Home", Key::Home},     {"End", Key::End},
+};
+
 Step ParseStep(const std::string& step) {
     const auto blank = step.find(' ');
     const std::string verb = step.substr(0, blank);
@@ -35,7 +43,8 @@ Step ParseStep(const std::string& step) {
     if (verb == "tab") return {Action::Tab, 0, {}, 0};
     if (verb == "backtab") return {Action::Backtab, 0, {}, 0};
     if (verb == "type") return {Action::Type, 0, rest, 0};
-    if (verb == "key") return {Action::Key, 0, Trim(rest), 0};
+    if (verb == "key") return KeyStep(Trim(rest));
+    if (verb == "away" && rest.empty()) return {Action::Away, 0, {}, 0};
     if (verb == "paste") return {Action::Paste, 0, rest, 0};
     if (verb == "expect") {
         if (rest.rfind("focus ", 0) == 0)
@@ -56,6 +65,21 @@ Step ParseStep(const std::string& step) {
 
 }  // namespace
 
+Step KeyStep(const std::string& name) {
+    Step step{Action::Key, 0, name, 0};
+    for (const auto& [keyName, key] : kKeyNames)
+        if (name == keyName) {
+            step.key = key;
+            return step;
+        }
+    if (name.size() == 5 && name.rfind("Ctrl", 0) == 0 && name[4] >= 'A' && name[4] <= 'Z') {
+        step.key = Key::Ctrl;
+        step.letter = name[4];
+        return step;
+    }
+    throw std::invalid_argument("no such key: " + name);
+}
+
 std::vector<Step> Parse(const std::string& script) {
     std::vector<Step> steps;
     std::size_t start = 0;
@@ -70,6 +94,28 @@ std::vector<Step> Parse(const std::string& script) {
         start = end + 1;
     }
     return steps;
+}
+
+std::vector<NamedScript> ReadStepFile(const std::string& path) {
+    std::ifstream file(path);
+    if (!file) throw std::invalid_argument("cannot read " + path);
+    std::vector<NamedScript> sessions;
+    std::string line;
+    for (int number = 1; std::getline(file, line); ++number) {
+        if (line.empty() || line.front() == '#') continue;
+        try {
+            if (line.rfind("= ", 0) == 0) {
+                sessions.push_back({line.substr(2), {}});
+                continue;
+            }
+            if (sessions.empty()) throw std::invalid_argument("steps before the first \"= NAME\"");
+            for (Step& step : Parse(line)) sessions.back().steps.push_back(std::move(step));
+        } catch (const std::invalid_argument& e) {
+            throw std::invalid_argument(path + ":" + std::to_string(number) + ": " + e.what());
+        }
+    }
+    if (sessions.empty()) throw std::invalid_argument(path + ": no sessions");
+    return sessions;
 }
 
 }  // namespace sessions

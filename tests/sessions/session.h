@@ -9,6 +9,7 @@
 //   type CHARS           type each character as a key press (a blank inside CHARS is a key too)
 //   key NAME             one key: Enter, Escape, Backspace, Delete, Left, Right, Home, End, or
 //                        Ctrl with a letter (CtrlA to CtrlZ)
+//   away                 another program comes to the front; the window is no longer active
 //   paste TEXT           put TEXT on the clipboard and paste it through the box's paste action
 //   expect TextN = TEXT  a box's text (TEXT may be empty)
 //   expect LabelN = TEXT a label's caption
@@ -28,6 +29,7 @@ enum class Action {
     Backtab,
     Type,
     Key,
+    Away,
     Paste,
     ExpectText,
     ExpectFocus,
@@ -35,12 +37,20 @@ enum class Action {
     ExpectBeeps
 };
 
+// The keys a script presses by name; Ctrl goes with a letter.
+enum class Key { Enter, Escape, Backspace, Delete, Left, Right, Home, End, Ctrl };
+
 struct Step {
     Action action;
     int control = 0;   // n of TextN or LabelN; for Click and ExpectText, negative for a label
     std::string text;  // typed or pasted text, key name, the edge clicked, expected text or range
     int count = 0;     // ExpectBeeps
+    Key key = Key::Enter;
+    char letter = 0;  // with Key::Ctrl, 'A' to 'Z'
 };
+
+// The step that presses the key of that name; throws std::invalid_argument on an unknown name.
+Step KeyStep(const std::string& name);
 
 // The edges a click can land just inside of.
 inline constexpr char kLeftEdge[] = "left";
@@ -53,6 +63,16 @@ struct Session {
 
 // The steps of a script; throws std::invalid_argument on a step it cannot read.
 std::vector<Step> Parse(const std::string& script);
+
+struct NamedScript {
+    std::string name;
+    std::vector<Step> steps;
+};
+
+// The sessions of a step file: a line "= NAME" begins one, the lines after it hold its steps as
+// a script does, and lines beginning with "#" are comments. Throws std::invalid_argument naming
+// the file and line of what it cannot read.
+std::vector<NamedScript> ReadStepFile(const std::string& path);
 
 // The sessions every window must pass, in the window's default (C/English) locale.
 const std::vector<Session>& AllSessions();

@@ -72,6 +72,11 @@ const std::vector<Session>& AllSessions() {
          "expect Label17 = 83.35 Km; type 1; expect Text2 = 51; expect Label17 = "},
 
         // Validation when a box is left.
+        {"95 left for another program and a click into the start longitude becomes 0",
+         "click Text1; type 95; away; click Text4; expect Text1 = 0; expect focus Text4"},
+        {"a click back from another program into another box validates, recalculates and is fresh",
+         "click Text2; type 30; away; click Text5; expect focus Text5; expect Label17 = 55.57 Km;"
+         "type 1; expect Text5 = 1"},
         {"95 in the start latitude becomes 0, its minutes and seconds stay",
          "click Text2; type 30; click Text3; type 15; click Text1; type 95; tab; expect Text1 = 0;"
          "expect Text2 = 30; expect Text3 = 15"},

@@ -1,9 +1,9 @@
 // Replays every user session through the real Win32 window and its message loop.
 #include <array>
 #include <cstdio>
-#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "accessibility_client.h"
@@ -24,23 +24,30 @@ using win32::BoxId;
 using win32::LabelId;
 using win32::ToUtf16;
 
-struct Key {
-    UINT virtualKey;
-    bool control;
-};
-
-const std::map<std::string, Key> kKeys{
-    {"Enter", {VK_RETURN, false}},  {"Escape", {VK_ESCAPE, false}}, {"Backspace", {VK_BACK, false}},
-    {"Delete", {VK_DELETE, false}}, {"Left", {VK_LEFT, false}},     {"Right", {VK_RIGHT, false}},
-    {"Home", {VK_HOME, false}},     {"End", {VK_END, false}},
-};
-
-// A key by its name in a session: one of kKeys, or Ctrl with a letter ("CtrlV").
-std::optional<Key> KeyOf(const std::string& name) {
-    if (const auto key = kKeys.find(name); key != kKeys.end()) return key->second;
-    if (name.size() == 5 && name.rfind("Ctrl", 0) == 0 && name[4] >= 'A' && name[4] <= 'Z')
-        return Key{static_cast<UINT>(name[4]), true};
-    return std::nullopt;
+// The virtual key and whether Ctrl goes with it.
+std::pair<UINT, bool> VirtualKeyOf(const Step& step) {
+    using sessions::Key;
+    switch (step.key) {
+        case Key::Enter:
+            return {VK_RETURN, false};
+        case Key::Escape:
+            return {VK_ESCAPE, false};
+        case Key::Backspace:
+            return {VK_BACK, false};
+        case Key::Delete:
+            return {VK_DELETE, false};
+        case Key::Left:
+            return {VK_LEFT, false};
+        case Key::Right:
+            return {VK_RIGHT, false};
+        case Key::Home:
+            return {VK_HOME, false};
+        case Key::End:
+            return {VK_END, false};
+        case Key::Ctrl:
+            return {static_cast<UINT>(step.letter), true};
+    }
+    return {0, false};
 }
 
 UserInput::Spot SpotOf(const std::string& edge) {
@@ -49,12 +56,19 @@ UserInput::Spot SpotOf(const std::string& edge) {
     return UserInput::Spot::Middle;
 }
 
-// Runs one step; returns what an expectation found wrong, or nothing.
-std::string Run(TestWindow& window, const UserInput& user, const Step& step) {
+// Runs one step; returns what an expectation found wrong, or nothing. Another program, once it
+// has come to the front, stays there until the next click brings the user back.
+std::string Run(TestWindow& window, const UserInput& user, const Step& step,
+                std::optional<OtherWindow>& elsewhere) {
     switch (step.action) {
         case Action::Click:
             user.click(step.control > 0 ? window.Box(step.control) : window.Label(-step.control),
                        SpotOf(step.text));
+            elsewhere.reset();
+            break;
+        case Action::Away:
+            elsewhere.emplace();
+            user.settle();
             break;
         case Action::Tab:
             user.pressKey(VK_TAB);
@@ -66,9 +80,8 @@ std::string Run(TestWindow& window, const UserInput& user, const Step& step) {
             user.type(ToUtf16(step.text));
             break;
         case Action::Key: {
-            const std::optional<Key> key = KeyOf(step.text);
-            if (!key) return "no such key: " + step.text;
-            user.pressKey(key->virtualKey, false, key->control);
+            const auto [virtualKey, control] = VirtualKeyOf(step);
+            user.pressKey(virtualKey, false, control);
             break;
         }
         case Action::Paste:
@@ -108,8 +121,9 @@ std::string Replay(const sessions::Session& session) {
     window.Show(SW_SHOWNORMAL);
     const UserInput user(window.Handle());
     user.settle();
+    std::optional<OtherWindow> elsewhere;
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        const std::string problem = Run(window, user, steps[i]);
+        const std::string problem = Run(window, user, steps[i], elsewhere);
         if (!problem.empty())
             return "step " + std::to_string(i + 1) + " of \"" + session.script + "\": " + problem;
     }
@@ -210,8 +224,9 @@ int WriteStates(const std::string& path, const std::vector<std::uint64_t>& seeds
         const std::vector<Step> steps = sessions::Generate(seeds[i]);
         std::fprintf(out, "session %llu\n%s\n", static_cast<unsigned long long>(seeds[i]),
                      sessions::LineOf(reader.State()).c_str());
+        std::optional<OtherWindow> elsewhere;
         for (const Step& step : steps) {
-            const std::string problem = Run(window, user, step);
+            const std::string problem = Run(window, user, step, elsewhere);
             if (!problem.empty()) {
                 std::fprintf(stderr, "session %llu: %s\n",
                              static_cast<unsigned long long>(seeds[i]), problem.c_str());

@@ -34,4 +34,20 @@ class TestWindow : public win32::MainWindow {
     int beeps = 0;
 };
 
+// A top-level window of its own, active while it lives: another program for the window.
+class OtherWindow {
+  public:
+    OtherWindow()
+        : window_(CreateWindowExW(0, L"STATIC", L"elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600,
+                                  400, 200, 100, nullptr, nullptr, nullptr, nullptr)) {
+        SetActiveWindow(window_);
+    }
+    ~OtherWindow() { DestroyWindow(window_); }
+    OtherWindow(const OtherWindow&) = delete;
+    OtherWindow& operator=(const OtherWindow&) = delete;
+
+  private:
+    HWND window_;
+};
+
 }  // namespace win32_test

@@ -170,47 +170,6 @@ std::string CheckHighContrast() {
     return problem;
 }
 
-// A top-level window of its own, active while it lives: another program for the window.
-class OtherWindow {
-  public:
-    OtherWindow()
-        : window_(CreateWindowExW(0, L"STATIC", L"elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600,
-                                  400, 200, 100, nullptr, nullptr, nullptr, nullptr)) {
-        SetActiveWindow(window_);
-    }
-    ~OtherWindow() { DestroyWindow(window_); }
-    OtherWindow(const OtherWindow&) = delete;
-    OtherWindow& operator=(const OtherWindow&) = delete;
-
-  private:
-    HWND window_;
-};
-
-// Switching away and back into the same box is played with the running program by the Windows
-// stage; here the click back lands in another box.
-std::string CheckFocusAcrossWindows() {
-    TestWindow window;
-    window.Show(SW_SHOWNORMAL);
-    const UserInput user(window.Handle());
-    user.settle();
-    user.click(window.Box(2));
-    user.type(L"30");
-    {
-        const OtherWindow other;
-        user.settle();
-        user.click(window.Box(5));
-    }
-    user.settle();
-    std::string problem;
-    if (GetFocus() != window.Box(5))
-        problem = "the focus is not in Text5";
-    else if (window.TextOf(LabelId(17)) != "55.57 Km")
-        problem = "distance \"" + window.TextOf(LabelId(17)) + "\" after the click";
-    user.type(L"1");
-    if (problem.empty() && window.TextOf(BoxId(5)) != "1") problem = "Text5 was not fresh";
-    return problem;
-}
-
 // The window at the DPI it opens with (dpi 0), or after Windows has moved it to a monitor of
 // that dpi; what check finds wrong with it there.
 std::string AtDpi(UINT dpi, const std::function<std::string(const TestWindow&, UINT)>& check) {
@@ -323,8 +282,6 @@ void AddWindowTests(std::vector<Case>& cases) {
     cases.push_back(
         {"the background and the lines between the boxes in their colours", CheckColours});
     cases.push_back({"the figures read in High Contrast Black colours", CheckHighContrast});
-    cases.push_back({"coming back with a click into another box validates the old one first",
-                     CheckFocusAcrossWindows});
     cases.push_back({"the worked results are shown without a beep", CheckWorkedResults});
     cases.push_back(
         {"the guard resets what is out of range and leaves the results", CheckGuardTrips});
