@@ -4,22 +4,21 @@
 // together, with a deadline, before the next action.
 //   play_program --list FILE                    the names of the sessions in a step file
 //   play_program [--start PROGRAM] FILE NAME    plays that session in the running program, or in
-//                                               PROGRAM started for it and closed after it
+//                                               PROGRAM started for it
 //   play_program --steps SCRIPT                 plays the steps of a script
 // Prints what went wrong and exits with 1, or with 2 when it cannot play.
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "accessibility_client.h"
 #include "sessions/generator.h"
 #include "sessions/session.h"
+#include "virtual_key.h"
 #include "win32/control_ids.h"
 #include "win32/utf16.h"
 
@@ -28,10 +27,10 @@ namespace {
 using sessions::Action;
 using sessions::Step;
 
-constexpr DWORD kDeadline = 10000;  // ms for what a step awaits
-constexpr DWORD kStartDeadline = 60000;
+constexpr DWORD kDeadline = 10000;       // ms for what a step awaits
+constexpr DWORD kStartDeadline = 60000;  // for a program to start
 
-// Polls until holds() or the deadline; there is no event for another process's texts.
+// Polls until holds() or the deadline: no event tells of another process's texts.
 template <typename Holds>
 bool Await(Holds holds, DWORD deadline = kDeadline) {
     const ULONGLONG end = GetTickCount64() + deadline;
@@ -42,77 +41,57 @@ bool Await(Holds holds, DWORD deadline = kDeadline) {
     return true;
 }
 
-std::string TitleOf(HWND window) {
-    wchar_t title[128]{};
-    GetWindowTextW(window, title, 128);
-    return win32::ToUtf8(title);
-}
-
-std::wstring Wide(const std::string& text) {
-    return win32::ToUtf16(text);
-}
-
-// A started program, closed as a user closes it when it goes.
+// A program started for the session, until it ends.
 class Started {
   public:
     explicit Started(const std::string& path) {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        std::wstring command = L"\"" + Wide(path) + L"\"";
+        std::wstring command = L"\"" + win32::ToUtf16(path) + L"\"";
         if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                             &startup, &process_))
             throw std::runtime_error("cannot start " + path);
-        // Its first window is shown and it waits for input: an event, not a time.
+        // Its window is shown and it waits for input: an event, not a time.
         WaitForInputIdle(process_.hProcess, kStartDeadline);
     }
     ~Started() {
-        EnumThreadWindows(
-            process_.dwThreadId,
-            [](HWND w, LPARAM) {
-                PostMessageW(w, WM_CLOSE, 0, 0);
-                return TRUE;
-            },
-            0);
-        if (WaitForSingleObject(process_.hProcess, kDeadline) != WAIT_OBJECT_0)
-            TerminateProcess(process_.hProcess, 1);
+        TerminateProcess(process_.hProcess, 0);
         CloseHandle(process_.hThread);
         CloseHandle(process_.hProcess);
     }
     Started(const Started&) = delete;
     Started& operator=(const Started&) = delete;
 
-    DWORD Thread() const { return process_.dwThreadId; }
-
   private:
     PROCESS_INFORMATION process_{};
 };
 
-// Stamped with the time as a device's input is: Wine does not stamp it, and the double clicks it
-// finds by the time between two clicks at one place.
+// Stamped with the time as a device's input is: Wine does not stamp it, and finds double clicks
+// by the time between two clicks.
 void Send(std::vector<INPUT> inputs) {
     const DWORD now = GetTickCount();
     for (INPUT& input : inputs) (input.type == INPUT_MOUSE ? input.mi.time : input.ki.time) = now;
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-INPUT KeyInput(WORD virtualKey, bool up) {
+INPUT KeyInput(WORD virtualKey, DWORD flags, WORD scan = 0) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = virtualKey;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    input.ki.wScan = scan ? scan : static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = flags;
     return input;
 }
 
 // A key pressed with the modifiers held around it.
 void Press(WORD virtualKey, bool shift = false, bool control = false) {
     std::vector<INPUT> inputs;
-    if (control) inputs.push_back(KeyInput(VK_CONTROL, false));
-    if (shift) inputs.push_back(KeyInput(VK_SHIFT, false));
-    inputs.push_back(KeyInput(virtualKey, false));
-    inputs.push_back(KeyInput(virtualKey, true));
-    if (shift) inputs.push_back(KeyInput(VK_SHIFT, true));
-    if (control) inputs.push_back(KeyInput(VK_CONTROL, true));
+    if (control) inputs.push_back(KeyInput(VK_CONTROL, 0));
+    if (shift) inputs.push_back(KeyInput(VK_SHIFT, 0));
+    inputs.push_back(KeyInput(virtualKey, 0));
+    inputs.push_back(KeyInput(virtualKey, KEYEVENTF_KEYUP));
+    if (shift) inputs.push_back(KeyInput(VK_SHIFT, KEYEVENTF_KEYUP));
+    if (control) inputs.push_back(KeyInput(VK_CONTROL, KEYEVENTF_KEYUP));
     Send(inputs);
 }
 
@@ -120,38 +99,8 @@ void Press(WORD virtualKey, bool shift = false, bool control = false) {
 void Type(wchar_t character) {
     const SHORT key = VkKeyScanW(character);
     if (key != -1) return Press(LOBYTE(key), HIBYTE(key) & 1, HIBYTE(key) & 2);
-    INPUT down{};
-    down.type = INPUT_KEYBOARD;
-    down.ki.wScan = character;
-    down.ki.dwFlags = KEYEVENTF_UNICODE;
-    INPUT up = down;
-    up.ki.dwFlags |= KEYEVENTF_KEYUP;
-    Send({down, up});
-}
-
-WORD VirtualKeyOf(sessions::Key key) {
-    using sessions::Key;
-    switch (key) {
-        case Key::Enter:
-            return VK_RETURN;
-        case Key::Escape:
-            return VK_ESCAPE;
-        case Key::Backspace:
-            return VK_BACK;
-        case Key::Delete:
-            return VK_DELETE;
-        case Key::Left:
-            return VK_LEFT;
-        case Key::Right:
-            return VK_RIGHT;
-        case Key::Home:
-            return VK_HOME;
-        case Key::End:
-            return VK_END;
-        case Key::Ctrl:
-            break;
-    }
-    return 0;
+    Send({KeyInput(0, KEYEVENTF_UNICODE, character),
+          KeyInput(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, character)});
 }
 
 class Player {
@@ -166,12 +115,19 @@ class Player {
     std::string Play(const std::vector<Step>& steps) {
         std::vector<const Step*> expected;
         for (std::size_t i = 0; i <= steps.size(); ++i) {
-            if (i < steps.size() && IsExpectation(steps[i])) {
+            const Action action = i < steps.size() ? steps[i].action : Action::Tab;
+            if (action == Action::ExpectText || action == Action::ExpectFocus ||
+                action == Action::ExpectSelection || action == Action::ExpectBeeps) {
                 expected.push_back(&steps[i]);
                 continue;
             }
-            if (std::string problem = Await(expected); !problem.empty())
-                return "before step " + std::to_string(i + 1) + ": " + problem;
+            const auto missed = [&] {
+                std::string all;
+                for (const Step* step : expected) all += Missed(*step);
+                return all;
+            };
+            if (!Await([&] { return missed().empty(); }))
+                return "before step " + std::to_string(i + 1) + ", awaited for 10 s:" + missed();
             expected.clear();
             if (i == steps.size()) break;
             if (std::string problem = Act(steps[i]); !problem.empty())
@@ -180,100 +136,53 @@ class Player {
         return {};
     }
 
-  private:
-    static bool IsExpectation(const Step& step) {
-        return step.action == Action::ExpectText || step.action == Action::ExpectFocus ||
-               step.action == Action::ExpectSelection || step.action == Action::ExpectBeeps;
-    }
-
-    HWND Control(int control) const {
-        return GetDlgItem(window_, control > 0 ? win32::BoxId(control) : win32::LabelId(-control));
-    }
-
     HWND Focus() const {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
         return GetGUIThreadInfo(thread_, &info) ? info.hwndFocus : nullptr;
     }
 
-    std::string FocusName() const {
-        const HWND focus = Focus();
-        return focus ? win32_test::ControlName(focus) : "nothing";
+  private:
+    HWND Control(int control) const {
+        return GetDlgItem(window_, control > 0 ? win32::BoxId(control) : win32::LabelId(-control));
     }
 
-    // What the window shows where the expectation looks: the same form as its text.
-    std::string Found(const Step& step) const {
-        switch (step.action) {
-            case Action::ExpectText: {
-                // WM_GETTEXT, which Windows carries across processes (GetWindowText does not).
-                wchar_t buffer[256]{};
-                SendMessageW(Control(step.control), WM_GETTEXT, 256,
-                             reinterpret_cast<LPARAM>(buffer));
-                return win32::ToUtf8(buffer);
-            }
-            case Action::ExpectFocus:
-                return FocusName();
-            case Action::ExpectSelection: {
-                const auto range = static_cast<DWORD>(SendMessageW(Focus(), EM_GETSEL, 0, 0));
-                return std::to_string(LOWORD(range)) + "-" + std::to_string(HIWORD(range));
-            }
-            default:
-                return "beeps, which another program cannot count";
+    std::string FocusName() const { return Focus() ? win32_test::ControlName(Focus()) : "nothing"; }
+
+    // What an expectation finds otherwise, or nothing.
+    std::string Missed(const Step& step) const {
+        std::string wanted = step.text, found;
+        if (step.action == Action::ExpectText) {
+            // WM_GETTEXT, which Windows carries across processes (GetWindowText does not).
+            wchar_t buffer[256]{};
+            SendMessageW(Control(step.control), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer));
+            found = win32::ToUtf8(buffer);
+        } else if (step.action == Action::ExpectFocus) {
+            wanted = "Text" + std::to_string(step.control);
+            found = FocusName();
+        } else if (step.action == Action::ExpectSelection) {
+            const auto range = static_cast<DWORD>(SendMessageW(Focus(), EM_GETSEL, 0, 0));
+            found = std::to_string(LOWORD(range)) + "-" + std::to_string(HIWORD(range));
+        } else {
+            return " beeps, which another program cannot count;";
         }
+        if (found == wanted) return {};
+        return " " + sessions::ScriptOf(step) + ", found \"" + found + "\";";
     }
 
-    static std::string Wanted(const Step& step) {
-        if (step.action == Action::ExpectFocus) return "Text" + std::to_string(step.control);
-        if (step.action == Action::ExpectBeeps) return std::to_string(step.count) + " beeps";
-        return step.text;
-    }
-
-    static std::string Where(const Step& step) {
-        if (step.action == Action::ExpectFocus) return "focus";
-        if (step.action == Action::ExpectSelection) return "selection";
-        if (step.action == Action::ExpectBeeps) return "beeps";
-        return (step.control > 0 ? "Text" : "Label") + std::to_string(std::abs(step.control));
-    }
-
-    std::string Await(const std::vector<const Step*>& expected) const {
-        const auto hold = [&] {
-            for (const Step* step : expected)
-                if (Found(*step) != Wanted(*step)) return false;
-            return true;
-        };
-        if (::Await(hold)) return {};
-        std::string problem = "awaited for " + std::to_string(kDeadline / 1000) + " s:";
-        for (const Step* step : expected)
-            if (Found(*step) != Wanted(*step))
-                problem += " " + Where(*step) + " \"" + Wanted(*step) + "\", found \"" +
-                           Found(*step) + "\";";
-        return problem;
-    }
-
-    // The user comes back to the window before a key: the other program goes.
-    std::string Back() {
-        if (!elsewhere_) return {};
-        elsewhere_.reset();
-        if (::Await([&] { return GetForegroundWindow() == window_; })) return {};
-        return "the window did not come back to the front, \"" + TitleOf(GetForegroundWindow()) +
-               "\" is there";
-    }
-
-    void Click(HWND control, const std::string& edge) {
+    std::string Click(const Step& step) {
+        const HWND control = Control(step.control);
         RECT r;
         GetWindowRect(control, &r);
         int x = (r.left + r.right) / 2;
-        if (edge == sessions::kLeftEdge) x = r.left + 3;
-        if (edge == sessions::kRightEdge) x = r.right - 4;
+        if (step.text == sessions::kLeftEdge) x = r.left + 3;
+        if (step.text == sessions::kRightEdge) x = r.right - 4;
         const int y = (r.top + r.bottom) / 2;
         // Two clicks at one place are a double click, which selects a word; Wine takes them for
         // one when they are a little more than the double-click time apart, too: a user clicks
         // there again only after three times that.
-        if (x == lastClick_.x && y == lastClick_.y) {
-            const ULONGLONG single = lastClickTime_ + 3 * GetDoubleClickTime();
-            if (const ULONGLONG now = GetTickCount64(); now < single)
-                Sleep(static_cast<DWORD>(single - now));
-        }
+        if (x == lastClick_.x && y == lastClick_.y)
+            while (GetTickCount64() < lastClickTime_ + 3 * GetDoubleClickTime()) Sleep(20);
         lastClick_ = {x, y};
         lastClickTime_ = GetTickCount64();
         INPUT move{};
@@ -285,32 +194,31 @@ class Player {
         down.mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
         up.mi.dwFlags |= MOUSEEVENTF_LEFTUP;
         Send({move, down, up});
+        // The click brings the window back to the front, and a box takes the focus before the
+        // keys after it come.
+        if (elsewhere_ && !Await([&] { return GetForegroundWindow() == window_; }))
+            return "the click did not bring the window back to the front";
+        elsewhere_.reset();
+        if (step.control > 0 && !Await([&] { return Focus() == control; }))
+            return "the click left the focus in " + FocusName();
+        return {};
     }
 
     std::string Act(const Step& step) {
-        if (step.action == Action::Click) {
-            const HWND control = Control(step.control);
-            Click(control, step.text);
-            // The click itself brings the window back to the front, and a box takes the focus
-            // before the keys after it come.
-            if (elsewhere_ && !::Await([&] { return GetForegroundWindow() == window_; }))
-                return "the click did not bring the window back to the front, \"" +
-                       TitleOf(GetForegroundWindow()) + "\" is there";
-            if (step.control > 0 && !::Await([&] { return Focus() == control; }))
-                return "the click left the focus in " + FocusName();
-            return {};
-        }
-        if (step.action == Action::Away) {
-            elsewhere_ = std::make_unique<Started>(beside_ + "minimal_window.exe");
-            if (!::Await([&] { return GetForegroundWindow() != window_ && !Focus(); }))
-                return "another program came to the front, yet the focus stays in " + FocusName();
-            // The window is told of its deactivation by a message sent to it: one sent after it
-            // returns once the window has handled that.
-            SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, kDeadline, nullptr);
-            return {};
-        }
-        if (std::string problem = Back(); !problem.empty()) return problem;
+        if (elsewhere_ && step.action != Action::Click)
+            return "another program is at the front: a click brings the user back";
         switch (step.action) {
+            case Action::Click:
+                return Click(step);
+            case Action::Away:
+                elsewhere_ = std::make_unique<Started>(beside_ + "minimal_window.exe");
+                if (!Await([&] { return GetForegroundWindow() != window_ && !Focus(); }))
+                    return "another program came to the front, yet the focus stays in " +
+                           FocusName();
+                // The window is told of its deactivation by a message sent to it: one sent
+                // after it returns once the window has handled that.
+                SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, kDeadline, nullptr);
+                return {};
             case Action::Tab:
                 Press(VK_TAB);
                 break;
@@ -318,13 +226,10 @@ class Player {
                 Press(VK_TAB, true);
                 break;
             case Action::Type:
-                for (const wchar_t character : Wide(step.text)) Type(character);
+                for (const wchar_t character : win32::ToUtf16(step.text)) Type(character);
                 break;
             case Action::Key:
-                if (step.key == sessions::Key::Ctrl)
-                    Press(static_cast<WORD>(step.letter), false, true);
-                else
-                    Press(VirtualKeyOf(step.key));
+                Press(win32_test::VirtualKeyOf(step), false, step.key == sessions::Key::Ctrl);
                 break;
             default:
                 return "cannot play \"" + sessions::ScriptOf(step) + "\" from another program";
@@ -343,8 +248,8 @@ class Player {
 std::string Folder() {
     wchar_t path[MAX_PATH]{};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::string folder = win32::ToUtf8(path);
-    return folder.substr(0, folder.find_last_of("\\/") + 1);
+    const std::string program = win32::ToUtf8(path);
+    return program.substr(0, program.find_last_of("\\/") + 1);
 }
 
 }  // namespace
@@ -377,7 +282,10 @@ int main(int argc, char** argv) {
         if (!Await([&] { return (window = FindWindowW(win32::kWindowClass, nullptr)) != nullptr; },
                    kStartDeadline))
             throw std::runtime_error("no window of the class Fernbogen came within 60 s");
+        // A window just opened is played once it has the focus in a box.
         Player player(window, Folder());
+        if (!Await([&] { return player.Focus() != nullptr; }, kStartDeadline))
+            throw std::runtime_error("the window did not take the focus within 60 s");
         const std::string problem = player.Play(steps);
         if (problem.empty()) return 0;
         std::printf("FAILED: %s\n", problem.c_str());

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "accessibility_client.h"
@@ -13,6 +12,7 @@
 #include "sessions/window_state.h"
 #include "test_window.h"
 #include "user_input.h"
+#include "virtual_key.h"
 
 namespace win32_test {
 
@@ -23,32 +23,6 @@ using sessions::Step;
 using win32::BoxId;
 using win32::LabelId;
 using win32::ToUtf16;
-
-// The virtual key and whether Ctrl goes with it.
-std::pair<UINT, bool> VirtualKeyOf(const Step& step) {
-    using sessions::Key;
-    switch (step.key) {
-        case Key::Enter:
-            return {VK_RETURN, false};
-        case Key::Escape:
-            return {VK_ESCAPE, false};
-        case Key::Backspace:
-            return {VK_BACK, false};
-        case Key::Delete:
-            return {VK_DELETE, false};
-        case Key::Left:
-            return {VK_LEFT, false};
-        case Key::Right:
-            return {VK_RIGHT, false};
-        case Key::Home:
-            return {VK_HOME, false};
-        case Key::End:
-            return {VK_END, false};
-        case Key::Ctrl:
-            return {static_cast<UINT>(step.letter), true};
-    }
-    return {0, false};
-}
 
 UserInput::Spot SpotOf(const std::string& edge) {
     if (edge == sessions::kLeftEdge) return UserInput::Spot::LeftEdge;
@@ -80,8 +54,7 @@ std::string Run(TestWindow& window, const UserInput& user, const Step& step,
             user.type(ToUtf16(step.text));
             break;
         case Action::Key: {
-            const auto [virtualKey, control] = VirtualKeyOf(step);
-            user.pressKey(virtualKey, false, control);
+            user.pressKey(VirtualKeyOf(step), false, step.key == sessions::Key::Ctrl);
             break;
         }
         case Action::Paste:
