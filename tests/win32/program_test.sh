@@ -23,6 +23,7 @@ if [ "$1" = --list ]; then
     exit 0
 fi
 tests=$1 program=$2 check=$3
+trap 'echo "FAILED: $check: \"$BASH_COMMAND\" failed at line $LINENO"' ERR
 out=$WINEPREFIX/out
 mkdir -p "$out"
 

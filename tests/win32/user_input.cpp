@@ -103,14 +103,6 @@ void UserInput::type(std::wstring_view text) const {
 }
 
 void UserInput::paste(std::wstring_view text) const {
-    // Test programs that run at the same time (the comparison of the windows runs several) share
-    // the clipboard: each has it to itself from putting the text there until the paste. Taking it
-    // over sends the last owner a message, which a program waiting here must still answer.
-    const HANDLE turn = CreateMutexW(nullptr, FALSE, L"Fernbogen tests' clipboard");
-    while (MsgWaitForMultipleObjects(1, &turn, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
-        MSG message;
-        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
     const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
     const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
     std::memcpy(GlobalLock(memory), std::wstring(text).c_str(), bytes);
@@ -123,8 +115,6 @@ void UserInput::paste(std::wstring_view text) const {
     const HWND box = GetFocus();
     SendMessageW(box, EM_SETSEL, 0, -1);
     SendMessageW(box, WM_PASTE, 0, 0);
-    ReleaseMutex(turn);
-    CloseHandle(turn);
     pump();
 }
 
