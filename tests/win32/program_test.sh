@@ -80,6 +80,7 @@ while IFS=$'\t' read -r box name description initial max_length; do
 done <"$root/tests/data/boxes.tsv"
 
 # The listener first, so that it hears the program from its start.
+: >"$out/events.txt"
 wine "$tests/watch_events.exe" >"$out/events.txt" 2>/dev/null &
 problem=$(wait_for_lines heard listening)
 wine "$program" >/dev/null 2>&1 &
@@ -148,6 +149,8 @@ case $check in
         problem+=$(play --steps "$overlong")
         ;;
     "${checks[9]}")
+        # The keys go where the X server's focus is: to the window once it has the focus.
+        problem+=$(play --steps "expect focus Text4")
         xdotool key alt+F4
         timeout 10 tail --pid="$pid" -f /dev/null || problem+=" it still runs after 10 s"
         ;;
