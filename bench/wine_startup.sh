@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program's start-up under Wine beside a minimal Win32 window (one edit box and one
 # label in a font of their own): from the start of the program file until its window is on a
-# private virtual display, median of RUNS alternating starts. A figure, not a test.
+# private virtual display, in a Wine prefix of its own (tools/wine-run), median of RUNS
+# alternating starts. A figure, not a test.
 # Usage: bench/wine_startup.sh [RUNS]   (default 5; called by tools/bench)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,15 +10,16 @@ runs=${1:-5}
 build=$PWD/build/windows
 
 if [ "${2:-}" != --on-display ]; then
-    tools/install-deps g++-mingw-w64-x86-64 wine wine64 fonts-wine xdotool xvfb
+    tools/install-deps
     cmake --preset windows >/dev/null
     cmake --build --preset windows --target fernbogen_win32 minimal_window >/dev/null
-    exec tools/with-xvfb -s 1024x768x24 bash "$0" "$runs" --on-display
+    exec tools/wine-run --command bash "$0" "$runs" --on-display
 fi
 
-. tests/win32/wine_session.sh
-make_wine_prefix
-start_wine_server
+# One Wine server for the whole run, so that each program starts as on a running system.
+tests=$build/tests/win32
+wineserver -p
+wineboot </dev/null >/dev/null 2>&1
 
 # Polls every 10 ms, up to 30 s, until a window of that title is shown (or with "gone", is gone).
 wait_for_window() { # title [gone]

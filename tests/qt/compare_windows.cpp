@@ -5,6 +5,7 @@
 // seed, the actions up to it and both windows' state there.
 //
 //   compare_windows [--against WIN32_STATES] SEEDS...     (a seed "17" or a range "1-2000")
+//   compare_windows --against WIN32_STATES                 the sessions the states file holds
 #include <QApplication>
 #include <QLocale>
 #include <QTest>
@@ -55,6 +56,16 @@ class Win32States {
     explicit Win32States(const std::string& path) : file_(path, std::ios::binary) {}
 
     bool IsOpen() const { return file_.is_open(); }
+
+    // The seeds of the sessions the file holds, read ahead of them.
+    std::vector<std::uint64_t> Seeds() {
+        std::vector<std::uint64_t> seeds;
+        for (std::string line; Read(line);)
+            if (line.rfind("session ", 0) == 0) seeds.push_back(std::stoull(line.substr(8)));
+        file_.clear();
+        file_.seekg(0);
+        return seeds;
+    }
 
     // The state lines of one session; nothing when the file does not go on with it.
     std::optional<std::vector<std::string>> Session(std::uint64_t seed, std::size_t lines) {
@@ -193,9 +204,10 @@ int main(int argc, char** argv) {
     }
     std::vector<std::uint64_t> seeds;
     try {
-        seeds = sessions::SeedsOf(arguments);
+        seeds =
+            win32States && arguments.empty() ? win32States->Seeds() : sessions::SeedsOf(arguments);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\nusage: compare_windows [--against WIN32_STATES] SEEDS...\n",
+        std::fprintf(stderr, "%s\nusage: compare_windows [--against WIN32_STATES] [SEEDS...]\n",
                      e.what());
         return 2;
     }

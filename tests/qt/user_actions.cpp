@@ -99,6 +99,8 @@ QString Perform(qt::MainWindow& window, const sessions::Step& step) {
             return Click(step.control > 0 ? static_cast<QWidget*>(window.Box(step.control))
                                           : window.Label(-step.control),
                          step.text);
+        case Action::RightClick:
+            return "a right click is played in the running Windows program only";
         case Action::Tab:
             QTest::keyClick(Focused(), Qt::Key_Tab);
             break;

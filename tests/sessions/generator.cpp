@@ -324,6 +324,8 @@ std::string ScriptOf(const Step& step) {
             return (step.control > 0 ? "click Text" : "click Label") +
                    std::to_string(std::abs(step.control)) +
                    (step.text.empty() ? "" : " " + step.text);
+        case Action::RightClick:
+            return "right-click Label" + std::to_string(std::abs(step.control));
         case Action::Tab:
             return "tab";
         case Action::Backtab:

@@ -40,6 +40,7 @@ Step ParseStep(const std::string& step) {
             throw std::invalid_argument("no edge: " + side);
         return {Action::Click, ControlOf(target.substr(0, edge)), side, 0};
     }
+    if (verb == "right-click") return {Action::RightClick, ControlOf(Trim(rest)), {}, 0};
     if (verb == "tab") return {Action::Tab, 0, {}, 0};
     if (verb == "backtab") return {Action::Backtab, 0, {}, 0};
     if (verb == "type") return {Action::Type, 0, rest, 0};

@@ -5,6 +5,8 @@
 //   click TextN [EDGE]   click into a box with the mouse: in the middle, or with EDGE "left" or
 //                        "right" just inside that edge, before or after the text
 //   click LabelN         click on a label
+//   right-click LabelN   click on a label with the right mouse button (the running program only:
+//                        a result field's menu is modal in the Win32 window)
 //   tab / backtab        Tab / Shift+Tab
 //   type CHARS           type each character as a key press (a blank inside CHARS is a key too)
 //   key NAME             one key: Enter, Escape, Backspace, Delete, Left, Right, Home, End, or
@@ -25,6 +27,7 @@ namespace sessions {
 
 enum class Action {
     Click,
+    RightClick,
     Tab,
     Backtab,
     Type,

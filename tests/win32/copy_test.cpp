@@ -3,10 +3,10 @@
 // the results stay as they were.
 #include <string>
 
+#include "cases.h"
 #include "decimal_separator.h"
 #include "form/layout.h"
 #include "sessions/worked_results.h"
-#include "tally.h"
 #include "test_window.h"
 #include "user_input.h"
 #include "win32/clipboard.h"
@@ -115,7 +115,6 @@ std::string CopyProblem(const sessions::CopiedResult& row) {
     const bool fresh = window.Logic().FreshFocus(4);
     const std::string contents = Contents(window);
 
-    const ClipboardTurn turn;
     const std::wstring before = L"on the clipboard before";
     win32::PutTextOnClipboard(window.Handle(), before);
     const MenuSeen menu = RightClickAndPick(user, field);
@@ -137,9 +136,9 @@ std::string CopyProblem(const sessions::CopiedResult& row) {
 
 }  // namespace
 
-void CopyingAResultTests(Tally& tally) {
+void AddCopyTests(std::vector<Case>& cases) {
     for (const sessions::CopiedResult& row : sessions::AllCopiedResults())
-        tally.record("copying " + std::string(row.name), CopyProblem(row));
+        cases.push_back({"copying " + std::string(row.name), [&row] { return CopyProblem(row); }});
 }
 
 }  // namespace win32_test

@@ -1,27 +1,59 @@
-// The Win32 window's tests, run under Wine (tools/test.d/50-windows.sh) or on Windows.
-//   win32_test                    runs the tests
-//   win32_test --states SEEDS...  writes the window's states in random sessions
-//                                 (tools/test.d/52-compare-windows.sh)
-#include <cstring>
+// The Win32 window's tests, run under Wine (tools/wine-run, by ctest) or on Windows.
+//   win32_test --list                   prints the name of every case, one a line
+//   win32_test NAME                     runs the case of that name
+//   win32_test --states FILE SEEDS...   writes the window's states in random sessions into FILE
+//   win32_test --states FILE --new N    the same for N seeds new at each run
+#include <cstdio>
+#include <random>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
+#include "cases.h"
 #include "sessions/generator.h"
-#include "tally.h"
+
+namespace {
+
+std::vector<std::uint64_t> SeedsOf(const std::vector<std::string>& arguments) {
+    if (arguments.size() == 2 && arguments[0] == "--new") {
+        std::random_device random;
+        std::vector<std::uint64_t> seeds(std::stoul(arguments[1]));
+        for (std::uint64_t& seed : seeds) seed = random();
+        return seeds;
+    }
+    return sessions::SeedsOf(arguments);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--states") == 0) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (arguments.size() >= 2 && arguments[0] == "--states") {
         try {
-            return win32_test::WriteStates(sessions::SeedsOf({argv + 2, argv + argc}));
-        } catch (const std::invalid_argument& e) {
+            return win32_test::WriteStates(arguments[1],
+                                           SeedsOf({arguments.begin() + 2, arguments.end()}));
+        } catch (const std::exception& e) {
             std::fprintf(stderr, "%s\n", e.what());
             return 2;
         }
     }
 
-    win32_test::Tally tally;
-    win32_test::NumberTests(tally);
-    win32_test::WindowTests(tally);
-    win32_test::SessionTests(tally);
-    win32_test::CopyingAResultTests(tally);
-    return tally.finish();
+    std::vector<win32_test::Case> cases;
+    win32_test::AddNumberTests(cases);
+    win32_test::AddWindowTests(cases);
+    win32_test::AddSessionTests(cases);
+    win32_test::AddCopyTests(cases);
+    if (arguments.size() == 1 && arguments[0] == "--list") {
+        for (const win32_test::Case& c : cases) std::printf("%s\n", c.name.c_str());
+        return 0;
+    }
+    for (const win32_test::Case& c : cases) {
+        if (arguments.size() != 1 || c.name != arguments[0]) continue;
+        const std::string problem = c.run();
+        if (problem.empty()) return 0;
+        std::printf("FAILED: %s: %s\n", c.name.c_str(), problem.c_str());
+        return 1;
+    }
+    std::fprintf(stderr, "usage: win32_test --list | NAME | --states FILE SEEDS...\n");
+    return 2;
 }

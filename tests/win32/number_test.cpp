@@ -1,8 +1,9 @@
 // The numeric test and conversion of box texts as the user's locale writes numbers.
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "tally.h"
+#include "cases.h"
 #include "win32/locale_number.h"
 
 namespace win32_test {
@@ -17,14 +18,14 @@ const NumberFormat kComma{",", "-"};
 // A locale whose minus is the typographic one (U+2212).
 const NumberFormat kMinusSign{",", "\xE2\x88\x92"};
 
-struct Case {
+struct Reading {
     const char* name;
     const NumberFormat& format;
     const char* text;
     std::optional<double> value;
 };
 
-const Case kCases[] = {
+const Reading kReadings[] = {
     {"digits", kPoint, "52", 52},
     {"a leading zero", kPoint, "05", 5},
     {"a decimal point", kPoint, "1.5", 1.5},
@@ -66,12 +67,17 @@ std::string Show(const std::optional<double>& value) {
 
 }  // namespace
 
-void NumberTests(Tally& tally) {
-    for (const Case& c : kCases) {
-        const std::optional<double> value = ParseNumber(c.text, c.format);
-        tally.record(std::string("reading a number: ") + c.name,
-                     value == c.value ? "" : "read " + Show(value) + ", not " + Show(c.value));
-    }
+void AddNumberTests(std::vector<Case>& cases) {
+    cases.push_back({"a box's text is read as a number as the user's locale writes one", [] {
+                         std::string wrong;
+                         for (const Reading& c : kReadings) {
+                             const std::optional<double> value = ParseNumber(c.text, c.format);
+                             if (value != c.value)
+                                 wrong += std::string("\n  ") + c.name + ": read " + Show(value) +
+                                          ", not " + Show(c.value);
+                         }
+                         return wrong;
+                     }});
 }
 
 }  // namespace win32_test

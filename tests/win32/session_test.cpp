@@ -3,17 +3,17 @@
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "accessibility_client.h"
+#include "cases.h"
 #include "decimal_separator.h"
 #include "sessions/generator.h"
 #include "sessions/session.h"
 #include "sessions/window_state.h"
-#include "tally.h"
 #include "test_window.h"
 #include "user_input.h"
+#include "virtual_key.h"
 
 namespace win32_test {
 
@@ -24,32 +24,6 @@ using sessions::Step;
 using win32::BoxId;
 using win32::LabelId;
 using win32::ToUtf16;
-
-// The virtual key and whether Ctrl goes with it.
-std::pair<UINT, bool> VirtualKeyOf(const Step& step) {
-    using sessions::Key;
-    switch (step.key) {
-        case Key::Enter:
-            return {VK_RETURN, false};
-        case Key::Escape:
-            return {VK_ESCAPE, false};
-        case Key::Backspace:
-            return {VK_BACK, false};
-        case Key::Delete:
-            return {VK_DELETE, false};
-        case Key::Left:
-            return {VK_LEFT, false};
-        case Key::Right:
-            return {VK_RIGHT, false};
-        case Key::Home:
-            return {VK_HOME, false};
-        case Key::End:
-            return {VK_END, false};
-        case Key::Ctrl:
-            return {static_cast<UINT>(step.letter), true};
-    }
-    return {0, false};
-}
 
 UserInput::Spot SpotOf(const std::string& edge) {
     if (edge == sessions::kLeftEdge) return UserInput::Spot::LeftEdge;
@@ -67,6 +41,8 @@ std::string Run(TestWindow& window, const UserInput& user, const Step& step,
                        SpotOf(step.text));
             elsewhere.reset();
             break;
+        case Action::RightClick:
+            return "a right click is played in the running program only: its menu is modal";
         case Action::Away:
             elsewhere.emplace();
             user.settle();
@@ -81,8 +57,7 @@ std::string Run(TestWindow& window, const UserInput& user, const Step& step,
             user.type(ToUtf16(step.text));
             break;
         case Action::Key: {
-            const auto [virtualKey, control] = VirtualKeyOf(step);
-            user.pressKey(virtualKey, false, control);
+            user.pressKey(VirtualKeyOf(step), false, step.key == sessions::Key::Ctrl);
             break;
         }
         case Action::Paste:
@@ -115,7 +90,8 @@ std::string Run(TestWindow& window, const UserInput& user, const Step& step,
     return {};
 }
 
-void Replay(Tally& tally, const sessions::Session& session) {
+// What the session found wrong, or nothing.
+std::string Replay(const sessions::Session& session) {
     const std::vector<Step> steps = sessions::Parse(session.script);
     TestWindow window;
     window.Show(SW_SHOWNORMAL);
@@ -124,13 +100,10 @@ void Replay(Tally& tally, const sessions::Session& session) {
     std::optional<OtherWindow> elsewhere;
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const std::string problem = Run(window, user, steps[i], elsewhere);
-        if (!problem.empty()) {
-            tally.record(session.name, "step " + std::to_string(i + 1) + " of \"" + session.script +
-                                           "\": " + problem);
-            return;
-        }
+        if (!problem.empty())
+            return "step " + std::to_string(i + 1) + " of \"" + session.script + "\": " + problem;
     }
-    tally.record(session.name, "");
+    return {};
 }
 
 const sessions::Session kCommaSessions[] = {
@@ -196,7 +169,12 @@ void Reset(TestWindow& window, const UserInput& user) {
 
 }  // namespace
 
-int WriteStates(const std::vector<std::uint64_t>& seeds) {
+int WriteStates(const std::string& path, const std::vector<std::uint64_t>& seeds) {
+    FILE* const out = std::fopen(path.c_str(), "w");
+    if (!out) {
+        std::fprintf(stderr, "cannot write %s\n", path.c_str());
+        return 2;
+    }
     TestWindow window;
     window.Show(SW_SHOWNORMAL);
     const UserInput user(window.Handle());
@@ -205,28 +183,31 @@ int WriteStates(const std::vector<std::uint64_t>& seeds) {
     for (std::size_t i = 0; i < seeds.size(); ++i) {
         if (i > 0) Reset(window, user);
         const std::vector<Step> steps = sessions::Generate(seeds[i]);
-        std::printf("session %llu\n%s\n", static_cast<unsigned long long>(seeds[i]),
-                    sessions::LineOf(reader.State()).c_str());
+        std::fprintf(out, "session %llu\n%s\n", static_cast<unsigned long long>(seeds[i]),
+                     sessions::LineOf(reader.State()).c_str());
         std::optional<OtherWindow> elsewhere;
         for (const Step& step : steps) {
             const std::string problem = Run(window, user, step, elsewhere);
             if (!problem.empty()) {
                 std::fprintf(stderr, "session %llu: %s\n",
                              static_cast<unsigned long long>(seeds[i]), problem.c_str());
+                std::fclose(out);
                 return 1;
             }
-            std::printf("%s\n", sessions::LineOf(reader.State()).c_str());
+            std::fprintf(out, "%s\n", sessions::LineOf(reader.State()).c_str());
         }
     }
-    std::fflush(stdout);
-    return 0;
+    return std::fclose(out) == 0 ? 0 : 1;
 }
 
-void SessionTests(Tally& tally) {
-    for (const sessions::Session& session : sessions::AllSessions()) Replay(tally, session);
-
-    const DecimalSeparator comma(L",");
-    for (const sessions::Session& session : kCommaSessions) Replay(tally, session);
+void AddSessionTests(std::vector<Case>& cases) {
+    for (const sessions::Session& session : sessions::AllSessions())
+        cases.push_back({session.name, [session] { return Replay(session); }});
+    for (const sessions::Session& session : kCommaSessions)
+        cases.push_back({session.name, [session] {
+                             const DecimalSeparator comma(L",");
+                             return Replay(session);
+                         }});
 }
 
 }  // namespace win32_test

@@ -112,29 +112,11 @@ void UserInput::type(std::wstring_view text) const {
 }
 
 void UserInput::paste(std::wstring_view text) const {
-    {
-        const ClipboardTurn turn;
-        win32::PutTextOnClipboard(window_, text);
-        const HWND box = GetFocus();
-        SendMessageW(box, EM_SETSEL, 0, -1);
-        SendMessageW(box, WM_PASTE, 0, 0);
-    }
+    win32::PutTextOnClipboard(window_, text);
+    const HWND box = GetFocus();
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    SendMessageW(box, WM_PASTE, 0, 0);
     pump();
-}
-
-ClipboardTurn::ClipboardTurn()
-    : turn_(CreateMutexW(nullptr, FALSE, L"Fernbogen tests' clipboard")) {
-    // Taking the clipboard over sends the last owner a message, which a program waiting here must
-    // still answer.
-    while (MsgWaitForMultipleObjects(1, &turn_, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
-        MSG message;
-        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
-}
-
-ClipboardTurn::~ClipboardTurn() {
-    ReleaseMutex(turn_);
-    CloseHandle(turn_);
 }
 
 std::wstring ClipboardText() {

@@ -39,19 +39,6 @@ class UserInput {
     HWND window_;
 };
 
-// Test programs that run at the same time (the comparison of the windows runs several) share the
-// clipboard: each has it to itself from taking its turn until the turn ends.
-class ClipboardTurn {
-  public:
-    ClipboardTurn();
-    ~ClipboardTurn();
-    ClipboardTurn(const ClipboardTurn&) = delete;
-    ClipboardTurn& operator=(const ClipboardTurn&) = delete;
-
-  private:
-    HANDLE turn_;
-};
-
 // The clipboard's Unicode text, as another program would paste it.
 std::wstring ClipboardText();
 

@@ -5,13 +5,15 @@
 // closes it.)
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "cases.h"
 #include "form/layout.h"
 #include "sessions/painted.h"
 #include "sessions/worked_results.h"
-#include "tally.h"
 #include "test_window.h"
 #include "user_input.h"
 #include "win32/dpi.h"
@@ -92,25 +94,25 @@ sessions::Painted PaintedOf(HWND window) {
     return painted;
 }
 
-void CheckFrame(Tally& tally) {
-    TestWindow window;
-    const HWND w = window.Handle();
-    tally.record("the window is found by its class Fernbogen",
-                 FindWindowW(L"Fernbogen", nullptr) == w ? "" : "not found");
-
-    const LONG style = GetWindowLongW(w, GWL_STYLE);
-    const bool fixed = (style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) &&
-                       !(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    tally.record("a fixed frame with caption, system menu and close box only",
-                 fixed ? "" : "style " + std::to_string(style));
+std::string CheckClass() {
+    const TestWindow window;
+    return FindWindowW(L"Fernbogen", nullptr) == window.Handle() ? "" : "not found";
 }
 
-void CheckColours(Tally& tally) {
+std::string CheckFrame() {
+    const TestWindow window;
+    const LONG style = GetWindowLongW(window.Handle(), GWL_STYLE);
+    const bool fixed = (style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) &&
+                       !(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    return fixed ? "" : "style " + std::to_string(style);
+}
+
+std::string CheckColours() {
     TestWindow window;
     window.Show(SW_SHOWNORMAL);
     const UserInput user(window.Handle());
     user.settle();
-    // The boxes' and results' peach is checked with their places (CheckScale).
+    // The boxes' and results' peach is checked with their places (CheckPlaces).
     struct Spot {
         const char* name;
         int x, y;  // twips in the client area
@@ -123,11 +125,20 @@ void CheckColours(Tally& tally) {
     };
     const UINT dpi = DpiOf(window.Handle());
     const sessions::Painted drawn = PaintedOf(window.Handle());
+    std::string problem;
     for (const Spot& spot : spots) {
         const unsigned found = drawn.At(TwipsToPixels(spot.x, dpi), TwipsToPixels(spot.y, dpi));
-        tally.record(std::string("drawn: ") + spot.name,
-                     found == spot.colour ? "" : "colour " + std::to_string(found));
+        if (found != spot.colour)
+            problem += std::string("\n  ") + spot.name + ": colour " + std::to_string(found);
     }
+    return problem;
+}
+
+std::string CheckHighContrast() {
+    TestWindow window;
+    window.Show(SW_SHOWNORMAL);
+    const UserInput user(window.Handle());
+    user.settle();
 
     // While the window is open the system's colours turn to "High Contrast Black" (Wine cannot
     // turn high contrast itself on): the figures typed into a box and a result still read on
@@ -138,6 +149,7 @@ void CheckColours(Tally& tally) {
     const INT elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
     const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
     const COLORREF highContrastBlack[] = {black, white, black, white};
+    std::string problem;
     COLORREF before[4];
     for (int i = 0; i < 4; ++i) before[i] = GetSysColor(elements[i]);
     SetSysColors(4, elements, highContrastBlack);
@@ -152,56 +164,63 @@ void CheckColours(Tally& tally) {
         const double contrast =
             sessions::FigureContrast(painted, {r.left + 3, r.top + 3, r.right - 3, r.bottom - 3});
         std::printf("High Contrast Black colours, %s: %.2f:1\n", name, contrast);
-        tally.record(std::string("the figures read in High Contrast Black colours in ") + name,
-                     contrast >= 4.5 ? "" : std::to_string(contrast) + ":1");
+        if (contrast < 4.5)
+            problem += std::string(" ") + name + " " + std::to_string(contrast) + ":1";
     }
+    return problem;
 }
 
-// At the DPI the window opens with, and after Windows has moved it to a monitor of 144 dpi: the
-// client area, where each control is drawn and how large its characters are.
-void CheckScale(Tally& tally) {
+// The window at the DPI it opens with (dpi 0), or after Windows has moved it to a monitor of
+// that dpi; what check finds wrong with it there.
+std::string AtDpi(UINT dpi, const std::function<std::string(const TestWindow&, UINT)>& check) {
     TestWindow window;
     window.Show(SW_SHOWNORMAL);
     const UserInput user(window.Handle());
     user.settle();
-    for (const UINT dpi : {DpiOf(window.Handle()), 144U}) {
-        if (dpi != DpiOf(window.Handle())) {
-            RECT suggested;
-            GetWindowRect(window.Handle(), &suggested);
-            SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                         reinterpret_cast<LPARAM>(&suggested));
-            user.settle();
-        }
-        const std::string at = "at " + std::to_string(dpi) + " dpi ";
-        RECT client;
-        GetClientRect(window.Handle(), &client);
-        tally.record(at + "the client area is 7545 by 2625 twips",
-                     client == Rect(0, 0, 7545, 2625, dpi) ? "" : "client area " + Show(client));
-        tally.record(at + "every control is drawn where the layout puts it",
-                     sessions::Misplaced(
-                         PaintedOf(window.Handle()),
-                         [dpi](int twips) { return TwipsToPixels(twips, static_cast<int>(dpi)); },
-                         MulDiv(2, static_cast<int>(dpi), form::kBaseDpi), 0));
-        // One control of each font: a box, a heading, a unit sign and a result.
-        const struct {
-            HWND control;
-            form::FontStyle font;
-        } fonts[] = {{window.Box(4), {12, true, false}},
-                     {window.Label(1), {9.75, true, true}},
-                     {window.Label(4), {18, false, false}},
-                     {window.Label(17), {12, true, true}}};
-        std::string problem;
-        for (const auto& f : fonts)
-            if (problem.empty()) problem = FontProblem(f.control, f.font, dpi);
-        tally.record(at + "the characters are drawn at their point size", problem);
+    if (dpi != 0) {
+        RECT suggested;
+        GetWindowRect(window.Handle(), &suggested);
+        SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        user.settle();
     }
+    return check(window, dpi != 0 ? dpi : DpiOf(window.Handle()));
+}
+
+std::string CheckClientArea(const TestWindow& window, UINT dpi) {
+    RECT client;
+    GetClientRect(window.Handle(), &client);
+    return client == Rect(0, 0, 7545, 2625, dpi) ? "" : "client area " + Show(client);
+}
+
+std::string CheckPlaces(const TestWindow& window, UINT dpi) {
+    return sessions::Misplaced(
+        PaintedOf(window.Handle()),
+        [dpi](int twips) { return TwipsToPixels(twips, static_cast<int>(dpi)); },
+        MulDiv(2, static_cast<int>(dpi), form::kBaseDpi), 0);
+}
+
+// One control of each font: a box, a heading, a unit sign and a result.
+std::string CheckFonts(const TestWindow& window, UINT dpi) {
+    const struct {
+        HWND control;
+        form::FontStyle font;
+    } fonts[] = {{window.Box(4), {12, true, false}},
+                 {window.Label(1), {9.75, true, true}},
+                 {window.Label(4), {18, false, false}},
+                 {window.Label(17), {12, true, true}}};
+    std::string problem;
+    for (const auto& f : fonts)
+        if (problem.empty()) problem = FontProblem(f.control, f.font, dpi);
+    return problem;
 }
 
 void SetBoxes(TestWindow& window, const std::array<std::string, form::kBoxCount>& texts) {
     for (int n = 1; n <= form::kBoxCount; ++n) window.SetBoxText(n, texts[n - 1]);
 }
 
-void CheckWorkedResults(Tally& tally) {
+std::string CheckWorkedResults() {
+    std::string wrong;
     for (const sessions::WorkedResult& row : sessions::AllWorkedResults()) {
         TestWindow window;
         SetBoxes(window, sessions::BoxTexts(row.points));
@@ -213,8 +232,13 @@ void CheckWorkedResults(Tally& tally) {
             problem = "the results read \"" + distance + "\" and \"" + course + "\"";
         else if (window.beeps != 0)
             problem = "it beeped";
-        tally.record(std::string("worked result: ") + row.name, problem);
+        if (!problem.empty()) wrong += std::string("\n  ") + row.name + ": " + problem;
     }
+    return wrong;
+}
+
+std::string CheckGuardTrips() {
+    std::string wrong;
     for (const sessions::GuardTrip& row : sessions::AllGuardTrips()) {
         TestWindow window;
         window.SetLabelCaption(form::kDistanceLabel, "earlier distance");
@@ -235,17 +259,32 @@ void CheckWorkedResults(Tally& tally) {
             (window.TextOf(LabelId(form::kDistanceLabel)) != "earlier distance" ||
              window.TextOf(LabelId(form::kCourseLabel)) != "earlier course"))
             problem = "a label was written";
-        tally.record(std::string("the guard: ") + row.name, problem);
+        if (!problem.empty()) wrong += std::string("\n  ") + row.name + ": " + problem;
     }
+    return wrong;
 }
 
 }  // namespace
 
-void WindowTests(Tally& tally) {
-    CheckFrame(tally);
-    CheckScale(tally);
-    CheckColours(tally);
-    CheckWorkedResults(tally);
+void AddWindowTests(std::vector<Case>& cases) {
+    cases.push_back({"the window is found by its class Fernbogen", CheckClass});
+    cases.push_back({"a fixed frame with caption, system menu and close box only", CheckFrame});
+    for (const UINT dpi : {0U, 144U}) {
+        const std::string at = dpi == 0 ? "at the DPI it opens with, " : "moved to 144 dpi, ";
+        using Check = std::string (*)(const TestWindow&, UINT);
+        const std::pair<const char*, Check> checks[] = {
+            {"the client area is 7545 by 2625 twips", CheckClientArea},
+            {"every control is drawn where the layout puts it", CheckPlaces},
+            {"the characters are drawn at their point size", CheckFonts}};
+        for (const auto& [what, check] : checks)
+            cases.push_back({at + what, [dpi, check] { return AtDpi(dpi, check); }});
+    }
+    cases.push_back(
+        {"the background and the lines between the boxes in their colours", CheckColours});
+    cases.push_back({"the figures read in High Contrast Black colours", CheckHighContrast});
+    cases.push_back({"the worked results are shown without a beep", CheckWorkedResults});
+    cases.push_back(
+        {"the guard resets what is out of range and leaves the results", CheckGuardTrips});
 }
 
 }  // namespace win32_test
