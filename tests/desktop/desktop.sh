@@ -60,6 +60,7 @@ expected_files() {
 }
 
 install_tree() {
+    root=$work/root
     DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
     diff -u <(expected_files | sort) <(cd "$root" && find . -type f -printf '/%P\n' | sort) ||
         fail "cmake --install puts other files than expected"

@@ -30,6 +30,7 @@ make_twice() {
 }
 
 same() {
+    differing=()
     diff -u <(ls "$first/dist") <(ls "$second/dist") || fail "the two releases hold different files"
     for file in $(ls "$first/dist"); do
         cmp -s "$first/dist/$file" "$second/dist/$file" && continue
