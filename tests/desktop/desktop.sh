@@ -7,10 +7,7 @@ cd "$(dirname "$0")/../.."
 check=$1 build=$(realpath "$2")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2 && exit 1; }
 sizes="16 32 48 64 128 256"
 id=de.fernbogen.fernbogen
 
@@ -50,7 +47,7 @@ resources() {
     done
 }
 
-# The files that the install tree and the package hold, sorted.
+# The files that the install tree and the package hold.
 expected_files() {
     printf '%s\n' /usr/bin/fernbogen /usr/share/applications/$id.desktop \
         /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/scalable/apps/fernbogen.svg \

@@ -8,10 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 check=$1 dir=$2
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2 && exit 1; }
 first=$dir/first/fernbogen
 second=$dir/second/another/fernbogen-clone
 version=$(tools/version)
