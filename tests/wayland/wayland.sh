@@ -2,12 +2,9 @@
 # The Qt window under a Wayland compositor that leaves the title bar to its programs: weston's
 # headless back end. With XWayland the program is an X11 window, framed by weston from its hints;
 # with an X display that does not answer, it opens on Wayland all the same.
+# Usage: tests/wayland/wayland.sh FERNBOGEN
 set -euo pipefail
-cd "$(dirname "$0")/../.."
-
-tools/install-deps weston qt6-wayland xwayland x11-utils
-cmake --preset default >/dev/null
-cmake --build --preset default --target fernbogen >/dev/null
+fernbogen=$1
 
 # A private runtime folder, which only its owner may read, holds the compositor's socket and logs;
 # the program logs the protocol it speaks with the compositor.
@@ -23,7 +20,7 @@ weston --backend=headless-backend.so --use-pixman --socket="$WAYLAND_DISPLAY" --
     >"$log/weston" 2>&1 &
 within_10s grep -qs "listening on display" "$log/weston" || fail "no XWayland: $(cat "$log/weston")"
 export DISPLAY=$(sed -n 's/.*listening on display //p' "$log/weston")
-WAYLAND_DEBUG=1 build/default/qt/fernbogen >"$log/x11" 2>&1 &
+WAYLAND_DEBUG=1 "$fernbogen" >"$log/x11" 2>&1 &
 window() { xwininfo -root -tree | grep '("fernbogen" "fernbogen")' | awk '{print $1}'; }
 within_10s window >/dev/null || fail "no X11 window: $(tail -20 "$log/x11")"
 # X11 size hints count without the frame, which the compositor adds around them.
@@ -37,6 +34,6 @@ IFS=', ' read -r _ _ _ functions decorations _ <<<"$(xprop -id "$(window)" _MOTI
 ((functions & 0x20 && !(functions & 0x19) && (decorations & 0x79) == 0x18)) ||
     fail "not the close box only: functions $functions, decorations $decorations"
 
-DISPLAY=:65000 WAYLAND_DEBUG=1 build/default/qt/fernbogen >"$log/wayland" 2>&1 &
+DISPLAY=:65000 WAYLAND_DEBUG=1 "$fernbogen" >"$log/wayland" 2>&1 &
 within_10s grep -qs "xdg_toplevel@[0-9]*\.set_title" "$log/wayland" ||
     fail "no Wayland window without X: $(tail -20 "$log/wayland")"

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The release (tools/release), one check per call on the releases in DIR:
+#   make_twice  makes it twice from this commit, in two fresh clones in two folders, one after the other;
+#   same        the two are the same to the byte, and where they are not, diffoscope shows what differs;
+#   lintian     lintian reports no error and no warning on the package;
+#   zip         the zip holds the program, its license and its readme, nothing else.
+# Usage: tests/release/release.sh make_twice|same|lintian|zip DIR
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+check=$1 dir=$2
+fail() { echo "FAIL: $*" >&2 && exit 1; }
+first=$dir/first/fernbogen
+second=$dir/second/another/fernbogen-clone
+version=$(tools/version)
+deb=$first/dist/fernbogen_${version}_amd64.deb
+zip=$first/dist/fernbogen-$version-windows.zip
+
+make_twice() {
+    commit=$(git rev-parse HEAD)
+    rm -rf "$dir"
+    for clone in "$first" "$second"; do
+        git clone -q --no-checkout "$PWD" "$clone"
+        git -C "$clone" checkout -q --detach "$commit"
+        echo "--- release from $clone"
+        "$clone/tools/release"
+    done
+}
+
+same() {
+    differing=()
+    diff -u <(ls "$first/dist") <(ls "$second/dist") || fail "the two releases hold different files"
+    for file in $(ls "$first/dist"); do
+        cmp -s "$first/dist/$file" "$second/dist/$file" && continue
+        differing+=("$file")
+        diffoscope --no-progress "$first/dist/$file" "$second/dist/$file" || true
+    done
+    [ ${#differing[@]} -eq 0 ] || fail "two releases of one commit differ in ${differing[*]}"
+    (cd "$first/dist" && sha256sum --check --quiet SHA256SUMS) || fail "SHA256SUMS does not match the files"
+    cat "$first/dist/SHA256SUMS"
+}
+
+lintian() {
+    [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
+    # Informational and pedantic notes are shown; errors and warnings fail.
+    command lintian --display-info --pedantic --fail-on error,warning "$deb" ||
+        fail "lintian reports errors or warnings"
+}
+
+zip() {
+    files=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
+    [ "$files" = "LICENSE.txt README.txt fernbogen.exe " ] ||
+        fail "the zip holds ${files}instead of the program, LICENSE.txt and README.txt"
+    unzip -p "$zip" LICENSE.txt | tr -d '\r' | cmp -s - LICENSE || fail "the zip's LICENSE.txt is not LICENSE"
+    type=$(unzip -p "$zip" fernbogen.exe | file -b -)
+    grep -q 'PE32+ executable (GUI) x86-64' <<<"$type" || fail "the zip's fernbogen.exe is no 64-bit Windows program: $type"
+}
+
+"$check"
