@@ -1,330 +1,333 @@
 #!/usr/bin/python3
-"""Reads the running Fernbogen window over the AT-SPI bus as a screen reader does, while real key
-presses (xdotool) fill it in, and checks what a screen reader relies on: roles, names, values, text
-and the events it speaks from. Runs with the system's Python (pyatspi) in the session and on the
-display of a Fernbogen in a German locale (tools/test.d/55-accessibility.sh); prints each failed
-check and 'N passed, M failed', and fails when a check failed."""
+"""Reads the Fernbogen window ($FERNBOGEN, in German) over the AT-SPI bus as a screen reader does,
+while real key presses fill it in: roles, names, values, text and the events spoken from. Runs in
+tools/with-atspi with the system's Python (pyatspi); each test class starts its own Fernbogen."""
 
+import collections
+import os
 import pathlib
 import subprocess
-import sys
 import time
+import unittest
 
 import pyatspi
 from gi.repository import GLib
 
 TITLE = "berechnet Abstand geographischer Punkte auf dem Fernbogen"
 BOXES_TABLE = pathlib.Path(__file__).resolve().parents[1] / "data" / "boxes.tsv"
+DEADLINE = 10  # seconds for what one action causes to be heard
 
+# (box, name, description, initial text, max length) in tab order.
+TABLE = [(*row[:4], int(row[4])) for row in (line.split("\t") for line in
+         BOXES_TABLE.read_text(encoding="utf-8").splitlines() if line[:1] != "#")]
+NAMES = [name for _, name, _, _, _ in TABLE]
 
-def boxes_in_tab_order():
-    """The table of boxes: (box, name, description, initial text, max length) in tab order."""
-    lines = BOXES_TABLE.read_text(encoding="utf-8").splitlines()
-    return [(*row[:4], int(row[4])) for row in (line.split("\t") for line in lines if line[:1] != "#")]
-
-
-class Checks:
-    def __init__(self):
-        self.passed = 0
-        self.failed = 0
-        self.group = ""
-
-    def start(self, group):
-        self.group = group
-        print(f"--- {group}")
-
-    def equal(self, what, actual, expected):
-        if actual == expected:
-            self.passed += 1
-        else:
-            self.failed += 1
-            print(f"FAIL [{self.group}] {what}: got {actual!r}, expected {expected!r}")
-
-    def true(self, what, condition, detail=""):
-        self.equal(what + (f" ({detail})" if detail else ""), bool(condition), True)
+# One event as a screen reader takes it: it reads the source's name when the event comes.
+Event = collections.namedtuple("Event", "type role name detail")
 
 
 class Heard:
-    """The events a screen reader acts on, as they arrive."""
-
-    TYPES = ["focus:", "object:state-changed:showing", "object:property-change:accessible-name",
-             "object:text-caret-moved"]
+    """The events a screen reader acts on, in the order they come."""
 
     def __init__(self):
         self.events = []
-        pyatspi.Registry.registerEventListener(self._record, *self.TYPES)
+        GLib.timeout_add(50, lambda: True)  # wakes the wait for events to watch its deadline
+        pyatspi.Registry.registerEventListener(
+            self._record, "focus:", "object:state-changed:showing",
+            "object:property-change:accessible-name", "object:text-caret-moved")
 
     def _record(self, event):
         try:
-            role = event.source.getRole()
-            # A screen reader reads the name when the event comes, as here.
-            name = event.source.name
-        except Exception:
-            return
-        self.events.append((event.type, role, name, event.detail1))
+            self.events.append(Event(event.type, event.source.getRole(), event.source.name,
+                                     event.detail1))
+        except GLib.Error:
+            pass
 
-    def pump(self, seconds):
-        context = GLib.MainContext.default()
-        end = time.monotonic() + seconds
-        while time.monotonic() < end:
-            while context.pending():
-                context.iteration(False)
-            time.sleep(0.01)
-
-    def take(self, settle=0.4):
-        self.pump(settle)
-        events, self.events = self.events, []
-        return events
+    def until(self, what, awaited):
+        """The events up to the first for which awaited(event) holds, pumping the main context for
+        them until the deadline; the later ones stay for the next call."""
+        end = time.monotonic() + DEADLINE
+        while not any(map(awaited, self.events)):
+            if time.monotonic() > end:
+                heard, self.events = said(self.events, carets=True), []
+                raise AssertionError(f"awaited {what} for {DEADLINE} s; heard {heard}")
+            GLib.MainContext.default().iteration(True)
+        count = next(i for i, event in enumerate(self.events) if awaited(event)) + 1
+        taken, self.events = self.events[:count], self.events[count:]
+        return taken
 
 
-def in_order(events):
-    """Focus moves, caret moves and notifications shown (spoken by their names), as (what, name)."""
+def focus_on(name):
+    return lambda event: event.type == "focus:" and event.name == name
+
+
+def shown(event):
+    return event.type == "object:state-changed:showing" and event.role == pyatspi.ROLE_NOTIFICATION
+
+
+def announcing(start=""):
+    return lambda event: shown(event) and event.detail == 1 and event.name.startswith(start)
+
+
+def said(events, carets=False):
+    """Focus moves, notifications shown (spoken by their names) and caret moves, as (what, name)."""
     kinds = {"focus:": "focus", "object:text-caret-moved": "caret"}
-    return [(kinds.get(type_, "announced"), name) for type_, role, name, shown in events
-            if type_ in kinds or (type_.startswith("object:state-changed:showing")
-                                  and role == pyatspi.ROLE_NOTIFICATION and shown == 1)]
+    return [("announced", e.name) if shown(e) else (kinds[e.type], e.name) for e in events
+            if (e.type in kinds and (carets or e.type == "focus:")) or announcing()(e)]
 
 
 def announcements(events):
-    return [name for kind, name in in_order(events) if kind == "announced"]
+    return [name for kind, name in said(events) if kind == "announced"]
 
 
 def focused(events):
-    return [name for kind, name in in_order(events) if kind == "focus"]
+    return [name for kind, name in said(events) if kind == "focus"]
 
 
-def key(*keys):
-    subprocess.run(["xdotool", "key", "--delay", "40", *keys], check=True)
+def press(*actions):
+    """Key names ("Tab", "shift+Tab") are pressed, other strings typed, functions called."""
+    for action in actions:
+        if callable(action):
+            action()
+        else:
+            verb = "key" if action.istitle() or "+" in action else "type"
+            subprocess.run(["xdotool", verb, "--delay", "40", action], check=True)
+
+
+def extents(accessible):
+    return tuple(accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS))
 
 
 def click(accessible):
     x, y, width, height = extents(accessible)
-    subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"],
-                   check=True)
-
-
-def type_text(text):
-    subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
-
-
-def find_window(heard, timeout=20):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            if app is not None and app.name == "fernbogen":
-                for window in app:
-                    if window is not None and window.name == TITLE:
-                        return app, window
-        heard.pump(0.2)
-    return None, None
-
-
-def descendants(accessible):
-    for child in accessible:
-        yield child
-        yield from descendants(child)
-
-
-def extents(accessible):
-    return accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2),
+                    "click", "1"], check=True)
 
 
 def text_of(accessible):
     return accessible.queryText().getText(0, -1)
 
 
-def main():
-    checks = Checks()
-    heard = Heard()
-    app, window = find_window(heard)
-    if window is None:
-        print("FAIL the window 'fernbogen' did not appear on the AT-SPI bus")
-        print("0 passed, 1 failed")
-        return 1
+class Fernbogen(unittest.TestCase):
+    """A Fernbogen of the class's own, its window active with the focus in its first box."""
 
-    checks.start("the window")
-    checks.equal("role", window.getRole(), pyatspi.ROLE_FRAME)
-    checks.equal("name is the title", window.name, TITLE)
-    everything = list(descendants(window))
-    boxes = [a for a in everything if a.getRole() == pyatspi.ROLE_TEXT]
-    labels = [a for a in everything if a.getRole() == pyatspi.ROLE_LABEL]
-    notifications = [a for a in everything if a.getRole() == pyatspi.ROLE_NOTIFICATION]
-    checks.equal("number of notifications", len(notifications), 1)
-    checks.true("the notification is not showing before anything is announced",
-                notifications and not notifications[0].getState().contains(pyatspi.STATE_SHOWING))
+    @classmethod
+    def setUpClass(cls):
+        cls.heard = Heard()
+        log = open(pathlib.Path(os.environ["SESSION_LOGS"]) / f"fernbogen-{cls.__name__}", "w")
+        env = dict(os.environ, LANG="de_DE.UTF-8", LC_ALL="de_DE.UTF-8",
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        cls.program = subprocess.Popen([os.environ["FERNBOGEN"]], env=env, stdout=log, stderr=log)
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^" + TITLE,
+                        "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL,
+                       timeout=DEADLINE)
+        cls.heard.until("the focus in the first box", focus_on(NAMES[0]))
+        app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "fernbogen")
+        cls.window = next(w for w in app if w and w.name == TITLE)
+        find = lambda role: pyatspi.findAllDescendants(cls.window, lambda a: a.getRole() == role)
+        cls.boxes = {a.name: a for a in find(pyatspi.ROLE_TEXT)}
+        cls.labels, cls.notifications = find(pyatspi.ROLE_LABEL), find(pyatspi.ROLE_NOTIFICATION)
 
-    checks.start("every box's name, description, value and state")
-    table = boxes_in_tab_order()
-    for box, (_, name, description, value, _) in zip(boxes, table, strict=True):
-        checks.equal(f"name of box {boxes.index(box) + 1}", box.name, name)
-        checks.equal(f"description of {name}", box.description, description)
-        checks.equal(f"value of {name}", text_of(box), value)
-        state = box.getState()
-        checks.true(f"{name} is editable and focusable",
-                    state.contains(pyatspi.STATE_EDITABLE) and state.contains(pyatspi.STATE_FOCUSABLE))
-    by_name = {box.name: box for box in boxes}
+    def write(self, name, text):
+        """Sets a box's text as a screen reader's command does, until the test ends."""
+        editable = self.boxes[name].queryEditableText()
+        self.addCleanup(editable.setTextContents, text_of(self.boxes[name]))
+        editable.setTextContents(text)
+        return self.boxes[name].queryText()
 
-    checks.start("entering the first box by a click")
-    first = by_name["von Länge Grad"]
-    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^berechnet Abstand",
-                    "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL)
-    click(first)
-    heard.take(0.6)
-    checks.true("von Länge Grad has the focus", first.getState().contains(pyatspi.STATE_FOCUSED))
-    key(*["Tab"] * len(table))
-    names = [name for _, name, _, _, _ in table]
-    checks.equal("Tab visits every box in the table's order", focused(heard.take()), names[1:] + names[:1])
+    @classmethod
+    def tearDownClass(cls):
+        cls.program.terminate()
+        cls.program.wait(DEADLINE)
 
-    checks.start("Berlin to Munich, typed with Tab: focus moves box by box, results are announced")
-    type_text("13")
-    key("Tab")
-    checks.equal("the focus moves, then the results are announced",
-                 [(kind, name) for kind, name in in_order(heard.take()) if kind != "caret"],
-                 [("focus", "von Länge Minuten"), ("announced", "Entfernung 1445 km, Richtung 90,0 Grad")])
 
-    type_text("24")
-    key("Tab", "Tab")
-    events = heard.take()
-    checks.equal("focus after two Tabs", focused(events), ["von Länge Sekunden", "von Länge Halbkugel"])
-    checks.equal("leaving the unchanged seconds does not say the same results again",
-                 announcements(events), ["Entfernung 1489 km, Richtung 90,0 Grad"])
+class TheWindow(Fernbogen):
+    def test_the_window_is_a_frame_named_by_its_title_with_one_hidden_notification(self):
+        self.assertEqual((self.window.getRole(), self.window.name), (pyatspi.ROLE_FRAME, TITLE))
+        self.assertEqual(len(self.notifications), 1)
+        self.assertFalse(self.notifications[0].getState().contains(pyatspi.STATE_SHOWING),
+                         "the notification shows before anything is announced")
 
-    type_text("e")
-    events = heard.take()
-    checks.equal("a letter toggle is heard with its new letter", announcements(events),
-                 ["E, Entfernung 1489 km, Richtung 270,0 Grad"])
-    checks.equal("the letter box holds the new letter", text_of(by_name["von Länge Halbkugel"]), "E")
+    def test_every_box_has_its_name_description_value_and_state(self):
+        self.assertEqual(list(self.boxes), NAMES, "the boxes in the window's order")
+        for _, name, description, value, _ in TABLE:
+            with self.subTest(name):
+                box, state = self.boxes[name], self.boxes[name].getState()
+                self.assertEqual((box.description, text_of(box)), (description, value))
+                self.assertTrue(state.contains(pyatspi.STATE_EDITABLE)
+                                and state.contains(pyatspi.STATE_FOCUSABLE), "editable, focusable")
 
-    for keys in (["Tab"], "52", ["Tab"], "31", ["Tab", "Tab", "Tab"], "11", ["Tab"], "35",
-                 ["Tab", "Tab", "Tab"], "48", ["Tab"], "8", ["Tab", "Tab"]):
-        key(*keys) if isinstance(keys, list) else type_text(keys)
-    events = heard.take()
-    checks.equal("focus after the remaining entries", focused(events)[-1], "nach Breite Halbkugel")
-    type_text("x")
-    toggled = heard.take()
-    checks.equal("Berlin to Munich is announced", announcements(toggled),
-                 ["N, Entfernung 503,9 Km, Richtung 195,5 Grad"])
+    def test_a_screen_readers_commands_change_each_box_within_its_length(self):
+        for _, name, _, before, length in TABLE:
+            box = self.boxes[name]
+            editable = box.queryEditableText()
+            for what, change, expected in [
+                    ("is set whole", lambda: editable.setTextContents("12"), "12"[:length]),
+                    ("takes no more than its length", lambda: editable.insertText(0, "34", 2),
+                     "3412"[:length]),
+                    ("loses its first character", lambda: editable.deleteText(0, 1),
+                     "3412"[1:length]),
+                    ("takes its caret where it is put", lambda: box.queryText().setCaretOffset(0),
+                     0),
+                    ("holds its text again", lambda: editable.setTextContents(before), before)]:
+                with self.subTest(f"{name} {what}"):
+                    change()
+                    self.assertEqual(text_of(box) if isinstance(expected, str)
+                                     else box.queryText().caretOffset, expected)
 
-    key("shift+Tab", "Tab")
-    events = heard.take()
-    checks.equal("leaving the unchanged seconds after the toggle does not say the results again",
-                 announcements(events), [])
+    def test_a_boxs_value_is_read_whole_by_character_word_and_line(self):
+        text = self.write("von Länge Grad", "13")
+        for offset in (0, 1):
+            self.assertEqual(tuple(text.getAttributeRun(offset, False))[1:], (0, 2),
+                             f"the attribute run at offset {offset}")
+        # A screen reader reads a box by character, word and line, at and around the caret: past
+        # the end there is nothing to read but the word and line that end there, and the window
+        # answers.
+        char, word, line = (getattr(pyatspi, f"TEXT_BOUNDARY_{b}")
+                            for b in ("CHAR", "WORD_START", "LINE_START"))
+        at, before, after = text.getTextAtOffset, text.getTextBeforeOffset, text.getTextAfterOffset
+        for what, read, offset, boundary, expected in [
+                ("the character at 0", at, 0, char, ("1", 0, 1)),
+                ("the character at 1", at, 1, char, ("3", 1, 2)),
+                ("no character at the end", at, 2, char, ("",)),
+                ("the character before 1", before, 1, char, ("1", 0, 1)),
+                ("the character before the end", before, 2, char, ("3", 1, 2)),
+                ("the character after 0", after, 0, char, ("3", 1, 2)),
+                ("no character after the last", after, 1, char, ("",)),
+                ("the word at its start", at, 0, word, ("13", 0, 2)),
+                ("the word in its middle", at, 1, word, ("13", 0, 2)),
+                ("the word at its end", at, 2, word, ("13", 0, 2)),
+                ("no word after the only one", after, 0, word, ("",)),
+                ("the line at its end", at, 2, line, ("13", 0, 2))]:
+            with self.subTest(what):
+                self.assertEqual(tuple(read(offset, boundary))[:len(expected)], expected)
 
-    checks.start("the results are where review reads")
-    results = sorted((a for a in labels if extents(a)[1] > extents(by_name["von Breite Grad"])[1] + 20),
-                     key=lambda a: extents(a)[0])
-    checks.equal("the bottom line, left to right, each result described",
-                 [(a.name, a.description) for a in results],
-                 [(" sind es ", ""), ("503,9 Km", "Entfernung"), (" Richtung: ", ""), ("195,5 Grad", "Richtung")])
-    renamed = [name for type_, role, name, _ in toggled
-               if type_.endswith("accessible-name") and role == pyatspi.ROLE_LABEL]
-    checks.equal("the result labels tell their new names", renamed[-2:], ["503,9 Km", "195,5 Grad"])
+    def test_a_magnifier_finds_each_character_where_it_is_drawn(self):
+        box, text = self.boxes["von Länge Grad"], self.write("von Länge Grad", "135")
+        box_x, box_y, box_width, box_height = extents(box)
+        chars = [tuple(text.getCharacterExtents(i, pyatspi.DESKTOP_COORDS)) for i in range(4)]
+        self.assertEqual(chars[3], (0, 0, 0, 0), "no character past the end")
+        self.assertTrue(box_x < chars[0][0] and chars[2][0] + chars[2][2] < box_x + box_width,
+                        f"the characters {chars[:3]} lie in the box {extents(box)}")
+        for i, (x, y, width, height) in enumerate(chars[:3]):
+            with self.subTest(f"character {i}"):
+                self.assertEqual(x, chars[0][0] + sum(c[2] for c in chars[:i]), "after the last")
+                self.assertLessEqual(abs(2 * y + height - (2 * box_y + box_height)), 2,
+                                     "centred on the box's height")
+                # The box's own layout places the caret before a point in its first quarter and
+                # after one in its last.
+                middle = y + height // 2
+                self.assertEqual([text.getOffsetAtPoint(x + width * q // 4, middle,
+                                                        pyatspi.DESKTOP_COORDS) for q in (1, 3)],
+                                 [i, i + 1])
+        left_gap, right_gap = chars[0][0] - box_x, box_x + box_width - chars[2][0] - chars[2][2]
+        self.assertLessEqual(abs(left_gap - right_gap), 4, "the text centred on the box's width")
 
-    checks.start("a box's value is read whole")
-    start_degrees = by_name["von Länge Grad"]
-    text = start_degrees.queryText()
-    checks.equal("von Länge Grad holds 13", text.getText(0, -1), "13")
-    for offset in (0, 1):
-        _, run_start, run_end = text.getAttributeRun(offset, False)
-        checks.equal(f"the attribute run at offset {offset}", (run_start, run_end), (0, 2))
-    # A screen reader reads a box by character, word and line, at and around the caret: past the
-    # end there is nothing to read but the word and line that end there, and the window answers.
-    char, word, line = (getattr(pyatspi, f"TEXT_BOUNDARY_{b}") for b in ("CHAR", "WORD_START", "LINE_START"))
-    at, before, after = text.getTextAtOffset, text.getTextBeforeOffset, text.getTextAfterOffset
-    for what, read, offset, boundary, expected in [
-        ("the character at 0", at, 0, char, ("1", 0, 1)),
-        ("the character at 1", at, 1, char, ("3", 1, 2)),
-        ("no character at the end", at, 2, char, ("",)),
-        ("the character before 1", before, 1, char, ("1", 0, 1)),
-        ("the character before the end", before, 2, char, ("3", 1, 2)),
-        ("the character after 0", after, 0, char, ("3", 1, 2)),
-        ("no character after the last", after, 1, char, ("",)),
-        ("the word at its start", at, 0, word, ("13", 0, 2)),
-        ("the word in its middle", at, 1, word, ("13", 0, 2)),
-        ("the word at its end", at, 2, word, ("13", 0, 2)),
-        ("no word after the only one", after, 0, word, ("",)),
-        ("the line at its end", at, 2, line, ("13", 0, 2)),
-    ]:
-        try:
-            answer = tuple(read(offset, boundary))[:len(expected)]
-        except GLib.Error as error:
-            answer = error.message
-        checks.equal(what, answer, expected)
-    box_x, box_y, box_width, box_height = extents(start_degrees)
-    first_char = text.getCharacterExtents(0, pyatspi.DESKTOP_COORDS)
-    second_char = text.getCharacterExtents(1, pyatspi.DESKTOP_COORDS)
-    checks.true("the characters lie in the box, the second where the first ends",
-                box_x <= first_char[0] < first_char[0] + first_char[2] == second_char[0] < box_x + box_width
-                and box_y <= first_char[1] < box_y + box_height,
-                f"box {(box_x, box_y, box_width, box_height)}, characters {first_char} {second_char}")
-    checks.equal("no character past the end",
-                 tuple(text.getCharacterExtents(2, pyatspi.DESKTOP_COORDS)), (0, 0, 0, 0))
-    middle = (second_char[0] + second_char[2] // 2, second_char[1] + second_char[3] // 2)
-    checks.equal("a point in the second character is its offset",
-                 text.getOffsetAtPoint(*middle, pyatspi.DESKTOP_COORDS), 1)
 
-    checks.start("typing withdraws the announcement and nothing stale follows")
-    key("shift+Tab")
-    heard.take()
-    type_text("9")
-    events = heard.take(0.8)
-    checks.equal("the notification tells its empty name and hides, with nothing announced",
-                 [(type_.rsplit(":", 1)[-1], name, detail) for type_, role, name, detail in events
-                  if role == pyatspi.ROLE_NOTIFICATION], [("accessible-name", "", 0), ("showing", "", 0)])
-    checks.equal("the results are empty", [a.name for a in results][1::2], ["", ""])
+class BerlinToMunich(Fernbogen):
+    """Berlin to Munich typed box by box with Tab, and what the program then does to the boxes.
+    Each step goes on from the one before. Where nothing more may be heard, the next step's first
+    event closes the wait: it comes after all that the step before could still cause."""
 
-    checks.start("the guard is heard")
-    key("shift+Tab", "shift+Tab")
-    heard.take()
-    type_text("90")
-    key("Tab")
-    type_text("30")
-    key("Tab")
-    events = heard.take()
-    checks.equal("out of range is announced last", announcements(events)[-1:],
-                 ["nach Breite außerhalb des Bereichs, auf 0 gesetzt"])
-    checks.equal("its boxes read 0 again",
-                 [text_of(by_name[f"nach Breite {field}"]) for field in ("Grad", "Minuten", "Sekunden")],
-                 ["0", "0", "0"])
+    def check(self, what, actual, expected):
+        with self.subTest(what):
+            self.assertEqual(actual, expected)
 
-    checks.start("what the program does to a box is heard after the focus, in the box reached")
-    for what, box, keys, reached, said in [
-        ("90 in von Breite Grad, Tab: the minutes are reset to 0, the start is the pole",
-         "von Breite Grad", ["90", "Tab"], "von Breite Minuten",
-         "Entfernung 10002 km, Richtung 11,6ter Längengrad Ost"),
-        ("the destination turned west is spoken in words", "nach Länge Halbkugel", ["x"], None,
-         "W, Entfernung 10002 km, Richtung 11,6ter Längengrad West"),
-        ("95 in von Breite Grad, Tab: the box is reset, then the results are said",
-         "von Breite Grad", ["95", "Tab"], "von Breite Minuten",
-         "von Breite Grad außerhalb des Bereichs, auf 0 gesetzt, Entfernung 2776 km, Richtung 270,0 Grad"),
-    ]:
-        click(by_name[box])
-        heard.take()
-        for keys in keys:
-            key(keys) if keys == "Tab" else type_text(keys)
-        heard_now = in_order(heard.take(0.8))
-        checks.equal(what, [(kind, name) for kind, name in heard_now if kind != "caret"],
-                     ([("focus", reached)] if reached else []) + [("announced", said)])
-        if reached:
-            checks.equal(f"{what}: the box reached is first heard by its focus",
-                         [kind for kind, name in heard_now if name == reached][:1], ["focus"])
+    def step(self, what, *actions, until, heard=None, expected=None):
+        """Acts, awaits the event until(event) holds for, and checks heard(events) if given."""
+        events = []
+        with self.subTest(what):
+            press(*actions)
+            events = self.heard.until(what, until)
+            if heard: self.assertEqual(heard(events), expected)
+        return events
 
-    checks.start("the boxes' editable text, as a screen reader's commands change it")
-    for _, name, _, _, length in table:
-        editable = by_name[name].queryEditableText()
-        before = text_of(by_name[name])
-        editable.setTextContents("")
-        editable.insertText(0, "1234", 4)
-        checks.equal(f"{name} takes no more than its length", text_of(by_name[name]), "1234"[:length])
-        editable.deleteText(0, 1)
-        checks.equal(f"{name} loses its first character", text_of(by_name[name]), "1234"[1:length])
-        editable.setTextContents(before)
-        checks.equal(f"{name} holds its text again", text_of(by_name[name]), before)
+    def test_berlin_to_munich(self):
+        self.step("Tab visits every box in the table's order", *["Tab"] * len(NAMES),
+                  until=focus_on(NAMES[0]), heard=focused, expected=NAMES[1:] + NAMES[:1])
+        self.step("the caret moved by a key is heard", "13", "Home",
+                  until=lambda e: e.type == "object:text-caret-moved" and e.detail == 0)
+        self.step("the focus moves, then the results are announced", "Tab", until=announcing(),
+                  heard=said, expected=[("focus", "von Länge Minuten"),
+                                        ("announced", "Entfernung 1445 km, Richtung 90,0 Grad")])
+        events = self.step("focus after two Tabs", "24", "Tab", "Tab",
+                           until=focus_on("von Länge Halbkugel"), heard=focused,
+                           expected=["von Länge Sekunden", "von Länge Halbkugel"])
+        toggled = self.step("a letter toggle is heard with its new letter", "e",
+                            until=announcing("E, "), heard=lambda e: e[-1].name,
+                            expected="E, Entfernung 1489 km, Richtung 270,0 Grad")
+        self.check("leaving the unchanged seconds does not say the same results again",
+                   announcements(events + toggled[:-1]), ["Entfernung 1489 km, Richtung 90,0 Grad"])
+        self.check("the letter box holds the new letter", text_of(self.boxes["von Länge Halbkugel"]),
+                   "E")
 
-    print(f"{checks.passed} passed, {checks.failed} failed")
-    return 1 if checks.failed else 0
+        self.step("the focus after the remaining entries", "Tab", "52", "Tab", "31", "Tab", "Tab",
+                  "Tab", "11", "Tab", "35", "Tab", "Tab", "Tab", "48", "Tab", "8", "Tab", "Tab",
+                  until=focus_on("nach Breite Halbkugel"))
+        toggled = self.step("Berlin to Munich is announced", "x", until=announcing("N, "),
+                            heard=announcements,
+                            expected=["N, Entfernung 503,9 Km, Richtung 195,5 Grad"])
+        bottom = extents(self.boxes["von Breite Grad"])[1] + 20
+        results = sorted((a for a in self.labels if extents(a)[1] > bottom),
+                         key=lambda a: extents(a)[0])
+        self.check("the results are where review reads: the bottom line, left to right",
+                   [(a.name, a.description) for a in results],
+                   [(" sind es ", ""), ("503,9 Km", "Entfernung"), (" Richtung: ", ""),
+                    ("195,5 Grad", "Richtung")])
+        self.check("the result labels tell their new names",
+                   [e.name for e in toggled if e.type.endswith("accessible-name")
+                    and e.role == pyatspi.ROLE_LABEL][-2:], ["503,9 Km", "195,5 Grad"])
+
+        events = self.step("back and forth", "shift+Tab", "Tab",
+                           until=focus_on("nach Breite Halbkugel"))
+        events += self.step("and back", "shift+Tab", until=focus_on("nach Breite Sekunden"))
+        self.check("leaving the unchanged seconds after the toggle does not say the results again",
+                   announcements(events), [])
+        events = self.step("typing withdraws the announcement", "9",
+                           until=lambda e: shown(e) and e.detail == 0)
+        self.check("the results are empty", [a.name for a in results][1::2], ["", ""])
+        events += self.step("leaving the box", "shift+Tab", until=focus_on("nach Breite Minuten"))
+        self.check("the notification tells its empty name and hides, and nothing stale follows",
+                   [(e.type.rsplit(":", 1)[-1], e.name, e.detail) for e in events
+                    if e.role == pyatspi.ROLE_NOTIFICATION],
+                   [("accessible-name", "", 0), ("showing", "", 0)])
+
+        guard = "nach Breite außerhalb des Bereichs, auf 0 gesetzt"
+        guarded = self.step("the guard is heard", "shift+Tab", "90", "Tab", "30", "Tab",
+                            until=announcing(guard))
+        self.check("its boxes read 0 again", [text_of(self.boxes[f"nach Breite {field}"])
+                                              for field in ("Grad", "Minuten", "Sekunden")],
+                   ["0", "0", "0"])
+
+        # What the program does to a box is heard after the focus, in the box reached. The click
+        # that leaves the reset destination first says its results.
+        for what, box, left, keys, reached, sentence in [
+                ("90 in von Breite Grad, Tab: the minutes are reset to 0, the start is the pole",
+                 "von Breite Grad", "Entfernung 5839 km, Richtung 182,3 Grad", ["90", "Tab"],
+                 "von Breite Minuten", "Entfernung 10002 km, Richtung 11,6ter Längengrad Ost"),
+                ("the destination turned west is spoken in words", "nach Länge Halbkugel", None,
+                 ["x"], None, "W, Entfernung 10002 km, Richtung 11,6ter Längengrad West"),
+                ("95 in von Breite Grad, Tab: the box is reset, then the results are said",
+                 "von Breite Grad", None, ["95", "Tab"], "von Breite Minuten",
+                 "von Breite Grad außerhalb des Bereichs, auf 0 gesetzt, "
+                 "Entfernung 2776 km, Richtung 270,0 Grad")]:
+            clicked = self.step(f"a click in {box}", lambda: click(self.boxes[box]),
+                                until=focus_on(box))
+            if guarded:
+                self.check("out of range is announced last", announcements(guarded + clicked)[-1:],
+                           [guard])
+                guarded = None
+            if left:
+                self.step(f"the click in {box} says the results", until=announcing(),
+                          heard=announcements, expected=[left])
+            events = self.step(what, *keys, until=announcing(), heard=said,
+                               expected=([("focus", reached)] if reached else [])
+                               + [("announced", sentence)])
+            if reached:
+                self.check(f"{what}: the box reached is first heard by its focus",
+                           [k for k, name in said(events, carets=True) if name == reached][:1],
+                           ["focus"])
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    unittest.main()
