@@ -22,5 +22,6 @@ int main(int argc, char** argv) {
     win32_test::NumberTests(tally);
     win32_test::WindowTests(tally);
     win32_test::SessionTests(tally);
+    win32_test::SpokenResetTests(tally);
     return tally.finish();
 }

@@ -35,6 +35,7 @@ class Tally {
 void NumberTests(Tally& tally);
 void WindowTests(Tally& tally);
 void SessionTests(Tally& tally);
+void SpokenResetTests(Tally& tally);
 
 // Plays the random sessions of the seeds and prints the window's state line before the first
 // action and after each, every session after a line "session SEED"; the Qt window's comparison
