@@ -1,5 +1,8 @@
 #include "form/accessible_text.h"
 
+#include <variant>
+
+#include "form/number_pattern.h"
 #include "form/texts.h"
 
 namespace form {
@@ -10,10 +13,6 @@ namespace {
 std::string CoordinateName(const CoordinateGroup& group) {
     return std::string(group.start ? texts::kSideFrom : texts::kSideTo) + ' ' +
            (group.latitude ? texts::kLatitudeRow : texts::kLongitudeRow);
-}
-
-bool EndsWith(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
 }  // namespace
@@ -50,17 +49,15 @@ std::string AccessibleNameOfLabel(int label) {
     }
 }
 
-std::string ResultsAnnouncement(std::string_view distanceCaption, std::string_view courseCaption) {
-    std::string course(courseCaption);
-    for (const auto& [caption, spoken] : {std::pair{texts::kMeridianWest, texts::kSpokenWest},
-                                          std::pair{texts::kMeridianEast, texts::kSpokenEast}}) {
-        const std::string_view suffix = caption;
-        if (EndsWith(courseCaption, suffix))
-            course =
-                std::string(courseCaption.substr(0, courseCaption.size() - suffix.size())) + spoken;
-    }
-    return std::string(texts::kDistanceName) + ' ' + std::string(distanceCaption) + ", " +
-           texts::kCourseName + ' ' + course;
+std::string ResultsAnnouncement(const Results& results, std::string_view decimalSeparator) {
+    std::string course;
+    if (const auto* meridian = std::get_if<Meridian>(&results.course))
+        course = RenderNumber(meridian->degrees, texts::kMeridian, decimalSeparator) +
+                 (meridian->east ? texts::kSpokenEast : texts::kSpokenWest);
+    else
+        course = CourseCaption(results, decimalSeparator);
+    return std::string(texts::kDistanceName) + ' ' + DistanceCaption(results, decimalSeparator) +
+           ", " + texts::kCourseName + ' ' + course;
 }
 
 std::string AfterLead(std::string_view lead, std::string_view sentence) {
@@ -68,11 +65,21 @@ std::string AfterLead(std::string_view lead, std::string_view sentence) {
 }
 
 std::string OutOfRangeAnnouncement(const CoordinateGroup& group) {
-    return CoordinateName(group) + texts::kOutOfRange;
+    return CoordinateName(group) + texts::kOutOfRange + texts::kSetToZero;
 }
 
-std::string OutOfRangeAnnouncement(int box) {
-    return AccessibleNameOfBox(box) + texts::kOutOfRange;
+std::string ResetAnnouncement(int box, Reset why) {
+    const char* cause = why == Reset::Empty        ? texts::kEmpty
+                        : why == Reset::NotANumber ? texts::kNotANumber
+                                                   : texts::kOutOfRange;
+    return AccessibleNameOfBox(box) + cause + texts::kSetToZero;
+}
+
+std::string LimitResetAnnouncement(const CoordinateGroup& group, bool minutes, bool seconds) {
+    std::string fields = minutes ? texts::kFieldMinutes : "";
+    if (minutes && seconds) fields += texts::kAnd;
+    if (seconds) fields += texts::kFieldSeconds;
+    return CoordinateName(group) + ' ' + fields + texts::kSetToZero;
 }
 
 }  // namespace form

@@ -7,11 +7,9 @@
 
 #include "form/accessible_text.h"
 #include "form/key_codes.h"
-#include "form/number_pattern.h"
 #include "form/texts.h"
 #include "geo/angle.h"
 #include "geo/constants.h"
-#include "geo/great_circle.h"
 
 namespace form {
 
@@ -19,16 +17,6 @@ namespace {
 
 bool IsDigit(int keyAscii) {
     return keyAscii >= '0' && keyAscii <= '9';
-}
-
-// The distance pattern by the order of magnitude m = log10(km): under 10 km three decimals, down
-// to none from 1000 km, so that every distance of a kilometre or more shows four significant
-// digits.
-const char* DistancePattern(double m) {
-    if (m < 1) return texts::kDistanceUnder10;
-    if (m < 2) return texts::kDistanceUnder100;
-    if (m < 3) return texts::kDistanceUnder1000;
-    return texts::kDistanceFrom1000;
 }
 
 }  // namespace
@@ -65,19 +53,24 @@ void Form::NumericKeyPress(int box, int& keyAscii) {
 }
 
 void Form::ValidateNumeric(int box) {
-    if (!controls_.ToNumber(controls_.BoxText(box))) WriteBox(box, texts::kZero);
-    const double limit = UpperLimitOf(box);
-    // Someone who does not see the box turn to 0 hears it, before the results of the 0.
+    // Someone who does not see a box turn to 0 hears it, before the results of the 0.
     std::string reset;
+    const std::string text = controls_.BoxText(box);
+    if (!controls_.ToNumber(text)) {
+        WriteBox(box, texts::kZero);
+        reset = ResetAnnouncement(box, text.empty() ? Reset::Empty : Reset::NotANumber);
+    }
+    const double limit = UpperLimitOf(box);
     if (Number(box) > limit) {
         WriteBox(box, texts::kZero);
-        reset = OutOfRangeAnnouncement(box);
+        reset = ResetAnnouncement(box, Reset::OutOfRange);
     }
     // Read once more: a degrees value that was too large is "0" by now and no longer at the limit.
     if (IsDegreesBox(box) && Number(box) == limit) {
         const CoordinateGroup& group = GroupOf(box);
-        WriteBox(group.minutes, texts::kZero);
-        WriteBox(group.seconds, texts::kZero);
+        const bool minutes = WriteBox(group.minutes, texts::kZero);
+        const bool seconds = WriteBox(group.seconds, texts::kZero);
+        if (minutes || seconds) reset = LimitResetAnnouncement(group, minutes, seconds);
     }
     Recalculate(reset);
 }
@@ -118,16 +111,14 @@ void Form::Recalculate(std::string_view lead) {
         Announce(lead, OutOfRangeAnnouncement(group));
         return;
     }
-    const Coordinates* c = std::get_if<Coordinates>(&reading);
-    const double d = geo::CentralAngle(c->lat1, c->lon1, c->lat2, c->lon2);
-    const std::string distance = DistanceCaption(geo::DistanceKm(d));
-    const std::string course = CourseCaption(*c, d);
-    controls_.SetLabelCaption(kDistanceLabel, distance);
-    controls_.SetLabelCaption(kCourseLabel, course);
-    Announce(lead, ResultsAnnouncement(distance, course));
+    const Results results = ResultsOf(std::get<Coordinates>(reading));
+    const std::string separator = controls_.DecimalSeparator();
+    controls_.SetLabelCaption(kDistanceLabel, DistanceCaption(results, separator));
+    controls_.SetLabelCaption(kCourseLabel, CourseCaption(results, separator));
+    Announce(lead, ResultsAnnouncement(results, separator));
 }
 
-std::variant<Form::Coordinates, const CoordinateGroup*> Form::ReadCoordinates() const {
+std::variant<Coordinates, const CoordinateGroup*> Form::ReadCoordinates() const {
     Coordinates c{};
     // The groups are read in the table's order, which decides which group the guard resets when
     // more than one is out of range.
@@ -146,40 +137,6 @@ std::variant<Form::Coordinates, const CoordinateGroup*> Form::ReadCoordinates() 
     return c;
 }
 
-std::string Form::DistanceCaption(double km) const {
-    // The number of digits before the separator, as the decimal logarithm tells it; a zero
-    // distance counts as one digit.
-    double m = 1;
-    if (km != 0) {
-        const double ln10 = std::log(10.0);
-        m = std::log(km) / ln10;
-    }
-    return RenderNumber(km, DistancePattern(m), controls_.DecimalSeparator());
-}
-
-std::string Form::CourseCaption(const Coordinates& c, double centralAngle) const {
-    // Exactly 0 and exactly kPi are what CentralAngle gives for identical and antipodal points.
-    if (centralAngle == 0 || centralAngle == geo::kPi) return texts::kAnyCourse;
-    if (std::cos(c.lat1) < geo::kPoleTolerance) return MeridianCaption(c.lon2);
-    const double course =
-        geo::ToDegrees(geo::InitialCourse(c.lat1, c.lon1, c.lat2, c.lon2, centralAngle));
-    return RenderNumber(course, texts::kCourse, controls_.DecimalSeparator());
-}
-
-std::string Form::MeridianCaption(double lon2) const {
-    // East longitudes are negative: wrapped into 0..360 degrees westward, anything past 180 is
-    // the eastern meridian 360 - v.
-    double v = lon2;
-    if (v < 0) v = v + geo::kTwoPi;
-    v = geo::ToDegrees(v);
-    const char* suffix = texts::kMeridianWest;
-    if (v > 180) {
-        v = 360 - v;
-        suffix = texts::kMeridianEast;
-    }
-    return RenderNumber(v, texts::kMeridian, controls_.DecimalSeparator()) + suffix;
-}
-
 void Form::Announce(std::string_view lead, std::string sentence) {
     // Leaving a box unchanged recalculates the same results: saying them at every Tab would bury
     // the names of the boxes the user moves through. A lead is no part of them.
@@ -192,8 +149,10 @@ double Form::Number(int box) const {
     return controls_.ToNumber(controls_.BoxText(box)).value_or(0);
 }
 
-void Form::WriteBox(int box, std::string_view text) {
-    if (controls_.BoxText(box) != text) controls_.SetBoxText(box, text);
+bool Form::WriteBox(int box, std::string_view text) {
+    if (controls_.BoxText(box) == text) return false;
+    controls_.SetBoxText(box, text);
+    return true;
 }
 
 }  // namespace form

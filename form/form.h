@@ -13,6 +13,7 @@
 
 #include "form/controls.h"
 #include "form/layout.h"
+#include "form/results.h"
 
 namespace form {
 
@@ -38,26 +39,15 @@ class Form {
     bool FreshFocus(int box) const { return IsNumericBox(box) && freshFocus_[box - 1]; }
 
   private:
-    // Start and destination in signed radians, north and west positive.
-    struct Coordinates {
-        double lat1, lon1, lat2, lon2;
-    };
-
     void NumericKeyPress(int box, int& keyAscii);
     void ValidateNumeric(int box);
     void ToggleLetter(int box);
     // Recalculate, with what the key did said first: the letter a toggle wrote, or the reset of
-    // a box whose value was too large.
+    // a box left.
     void Recalculate(std::string_view lead);
 
     // The four coordinates, or the first group out of range as a whole.
     std::variant<Coordinates, const CoordinateGroup*> ReadCoordinates() const;
-    // "503.9 Km": the fewer digits before the separator, the more after it.
-    std::string DistanceCaption(double km) const;
-    // "195.5 Grad", or "egal" when start and destination coincide or lie opposite each other.
-    std::string CourseCaption(const Coordinates& c, double centralAngle) const;
-    // From a pole every course is due north or south: the destination's meridian instead.
-    std::string MeridianCaption(double lon2) const;
 
     // Tells the sentence, after the lead, unless there is no lead and the same sentence was the
     // last one told since the results were last cleared.
@@ -65,8 +55,9 @@ class Form {
 
     // The box's value; a text the locale does not read as a finite number counts as 0.
     double Number(int box) const;
-    // Writes a box only where that changes it, so a validated text keeps its caret.
-    void WriteBox(int box, std::string_view text);
+    // Writes a box only where that changes it, so a validated text keeps its caret; true if it
+    // changed.
+    bool WriteBox(int box, std::string_view text);
 
     Controls& controls_;
     std::array<bool, kNumericBoxCount> freshFocus_{};

@@ -32,13 +32,18 @@ inline constexpr char kCourseName[] = "Richtung";
 
 // What a screen reader says a box takes ("0 bis 90", "N oder S, jede Taste wechselt") and what
 // it speaks when a result appears in place of a caption's abbreviation, or when the guard resets
-// a coordinate or leaving a box resets it ("von Breite außerhalb des Bereichs, auf 0 gesetzt").
+// a coordinate or leaving a box resets one ("von Breite außerhalb des Bereichs, auf 0 gesetzt",
+// "von Länge Sekunden leer, auf 0 gesetzt", "von Breite Minuten und Sekunden auf 0 gesetzt").
 inline constexpr char kFromZeroTo[] = "0 bis ";
 inline constexpr char kOr[] = " oder ";
 inline constexpr char kAnyKeyToggles[] = ", jede Taste wechselt";
 inline constexpr char kSpokenWest[] = "ter Längengrad West";
 inline constexpr char kSpokenEast[] = "ter Längengrad Ost";
-inline constexpr char kOutOfRange[] = " außerhalb des Bereichs, auf 0 gesetzt";
+inline constexpr char kOutOfRange[] = " außerhalb des Bereichs,";
+inline constexpr char kEmpty[] = " leer,";
+inline constexpr char kNotANumber[] = " keine Zahl,";
+inline constexpr char kAnd[] = " und ";
+inline constexpr char kSetToZero[] = " auf 0 gesetzt";
 
 // Box defaults and the text a failed validation or the guard writes.
 inline constexpr char kZero[] = "0";

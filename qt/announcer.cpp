@@ -5,6 +5,19 @@
 
 namespace qt {
 
+namespace {
+
+void Notify(QObject* object, QAccessible::Event type) {
+    QAccessibleEvent event(object, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace
+
+Notice::Notice(const QString& sentence, QObject* parent) : QObject(parent), sentence_(sentence) {
+    setObjectName(QStringLiteral("Notice"));
+}
+
 Announcer::Announcer(QObject* parent) : QObject(parent) {
     setObjectName(QStringLiteral("Announcer"));
     timer_.setSingleShot(true);
@@ -20,44 +33,32 @@ void Announcer::Queue(const QString& sentence) {
 void Announcer::Withdraw() {
     timer_.stop();
     queued_.clear();
-    if (!showing_) return;
-    showing_ = false;
-    sentence_.clear();
-    Notify(QAccessible::NameChanged);
-    Notify(QAccessible::ObjectHide);
+    Remove();
 }
 
 void Announcer::Show() {
-    sentence_ = std::exchange(queued_, QString());
-    showing_ = true;
-    // The name first: a screen reader that has read it before asks again.
-    Notify(QAccessible::NameChanged);
-    Notify(QAccessible::ObjectShow);
+    Remove();
+    // A child of the window, as assistive technology sees it.
+    shown_ = new Notice(std::exchange(queued_, QString()), parent());
+    Notify(shown_, QAccessible::ObjectCreated);
+    Notify(shown_, QAccessible::ObjectShow);
 }
 
-void Announcer::Notify(QAccessible::Event type) {
-    QAccessibleEvent event(this, type);
-    QAccessible::updateAccessibility(&event);
+void Announcer::Remove() {
+    if (!shown_) return;
+    Notify(shown_, QAccessible::ObjectHide);
+    Notify(shown_, QAccessible::ObjectDestroyed);
+    delete shown_;
 }
 
-AccessibleAnnouncer::AccessibleAnnouncer(Announcer* announcer) : QAccessibleObject(announcer) {}
+AccessibleNotice::AccessibleNotice(Notice* notice) : QAccessibleObject(notice) {}
 
-const Announcer* AccessibleAnnouncer::Object() const {
-    return static_cast<const Announcer*>(object());
-}
-
-QAccessibleInterface* AccessibleAnnouncer::parent() const {
+QAccessibleInterface* AccessibleNotice::parent() const {
     return QAccessible::queryAccessibleInterface(object()->parent());
 }
 
-QString AccessibleAnnouncer::text(QAccessible::Text t) const {
-    return t == QAccessible::Name ? Object()->Sentence() : QString();
-}
-
-QAccessible::State AccessibleAnnouncer::state() const {
-    QAccessible::State state;
-    state.invisible = !Object()->Showing();
-    return state;
+QString AccessibleNotice::text(QAccessible::Text t) const {
+    return t == QAccessible::Name ? static_cast<const Notice*>(object())->Sentence() : QString();
 }
 
 }  // namespace qt

@@ -2,17 +2,32 @@
 //
 // Qt 6.4 has no announcement event, and what it sends for a changed name or description carries
 // the object instead of the text, which a screen reader (Orca 43) cannot speak. What Orca does
-// speak is a notification that shows: the announcer appears to assistive technology as a
-// notification of the window, nothing on screen, and each sentence shows it anew with the
-// sentence as its name.
+// speak is a notification that shows: each sentence appears to assistive technology as a
+// notification of the window of its own, named by the sentence, nothing on screen.
+//
+// A sentence taken back takes its notification with it. Orca 43 reads a notification's name only
+// when it comes to the event of its showing, which may be after the sentence was taken back: a
+// notification kept and emptied then says its bare role ("Benachrichtigung"), one kept whole
+// says results that are gone. Orca passes over an event whose object is no more.
 #pragma once
 
 #include <QAccessibleObject>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
 namespace qt {
+
+// One sentence as a notification.
+class Notice : public QObject {
+  public:
+    Notice(const QString& sentence, QObject* parent);
+    QString Sentence() const { return sentence_; }
+
+  private:
+    QString sentence_;
+};
 
 class Announcer : public QObject {
   public:
@@ -22,27 +37,26 @@ class Announcer : public QObject {
     // box runs before the next box is reported as focused, and a screen reader cuts short what it
     // is saying when the focus moves. A later sentence replaces one still queued.
     void Queue(const QString& sentence);
-    // Drops the queued sentence and hides the one shown, for results that are gone.
+    // Drops the queued sentence and removes the one shown, for results that are gone.
     void Withdraw();
 
-    QString Sentence() const { return sentence_; }
-    bool Showing() const { return showing_; }
+    // The notification shown, or none.
+    Notice* Shown() const { return shown_; }
 
   private:
     void Show();
-    void Notify(QAccessible::Event event);
+    void Remove();
 
     QString queued_;
-    QString sentence_;
-    bool showing_ = false;
+    QPointer<Notice> shown_;
     QTimer timer_;
 };
 
-// What assistive technology reads of the announcer: a notification named by its sentence, with
-// no place on screen.
-class AccessibleAnnouncer : public QAccessibleObject {
+// What assistive technology reads of a notice: a notification of the window named by its
+// sentence, with no place on screen.
+class AccessibleNotice : public QAccessibleObject {
   public:
-    explicit AccessibleAnnouncer(Announcer* announcer);
+    explicit AccessibleNotice(Notice* notice);
 
     QAccessibleInterface* parent() const override;
     int childCount() const override { return 0; }
@@ -50,11 +64,8 @@ class AccessibleAnnouncer : public QAccessibleObject {
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override;
     QAccessible::Role role() const override { return QAccessible::Notification; }
-    QAccessible::State state() const override;
+    QAccessible::State state() const override { return {}; }
     QRect rect() const override { return {}; }
-
-  private:
-    const Announcer* Object() const;
 };
 
 }  // namespace qt

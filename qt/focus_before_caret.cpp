@@ -15,10 +15,16 @@ QPointer<QObject> focusWhenReported;
 
 void Update(QAccessibleEvent* event) {
     QObject* const focus = QApplication::focusWidget();
+    const QObject* const source = event->object();
     if (event->type() == QAccessible::Focus)
         focusWhenReported = focus;
-    else if (event->type() == QAccessible::TextCaretMoved && event->object() != nullptr &&
-             event->object() == focus && focus != focusWhenReported)
+    else if (event->type() == QAccessible::TextCaretMoved && source != nullptr && source == focus &&
+             focus != focusWhenReported)
+        return;
+    // The selection is read with the box when its focus is reported; before that, and in the box
+    // left, whose selection Qt takes away once the focus has gone, it would be said on its own.
+    else if (event->type() == QAccessible::TextSelectionChanged && source != nullptr &&
+             (source != focus || focus != focusWhenReported))
         return;
     // Qt hands an update to the platform only while no filter is installed.
     QAccessible::installUpdateHandler(nullptr);

@@ -96,34 +96,34 @@ QIcon IconOf(const std::vector<QImage>& images) {
 }
 
 // The window as a frame, for Qt reads a plain top-level widget as a filler and a screen reader
-// finds a window's title on its frame; its announcer is its last child.
+// finds a window's title on its frame; the notification shown, if any, is its last child.
 class AccessibleWindow : public QAccessibleWidget {
   public:
     explicit AccessibleWindow(MainWindow* window)
         : QAccessibleWidget(window, QAccessible::Window) {}
 
-    int childCount() const override { return QAccessibleWidget::childCount() + 1; }
+    int childCount() const override {
+        return QAccessibleWidget::childCount() + (Shown() != nullptr ? 1 : 0);
+    }
     QAccessibleInterface* child(int index) const override {
-        return index == QAccessibleWidget::childCount() ? Announcer()
-                                                        : QAccessibleWidget::child(index);
+        return index == QAccessibleWidget::childCount() ? Shown() : QAccessibleWidget::child(index);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return child == Announcer() ? QAccessibleWidget::childCount()
-                                    : QAccessibleWidget::indexOfChild(child);
+        return child != nullptr && child == Shown() ? QAccessibleWidget::childCount()
+                                                    : QAccessibleWidget::indexOfChild(child);
     }
 
   private:
-    QAccessibleInterface* Announcer() const {
-        return QAccessible::queryAccessibleInterface(
-            static_cast<MainWindow*>(widget())->Announcements());
+    QAccessibleInterface* Shown() const {
+        Notice* notice = static_cast<MainWindow*>(widget())->Announcements()->Shown();
+        return notice != nullptr ? QAccessible::queryAccessibleInterface(notice) : nullptr;
     }
 };
 
 QAccessibleInterface* AccessibleInterfaceOf(const QString&, QObject* object) {
     if (auto* box = dynamic_cast<EditBox*>(object)) return new AccessibleBox(box);
     if (auto* window = dynamic_cast<MainWindow*>(object)) return new AccessibleWindow(window);
-    if (auto* announcer = dynamic_cast<Announcer*>(object))
-        return new AccessibleAnnouncer(announcer);
+    if (auto* notice = dynamic_cast<Notice*>(object)) return new AccessibleNotice(notice);
     return nullptr;
 }
 

@@ -36,12 +36,13 @@ sessions::Painted PaintedOf(MainWindow& window) {
 }
 
 // What a screen reader reads of the window's notification, which it speaks when it shows: its
-// name, or nothing while it is hidden.
+// name, or nothing while none is shown.
 QString Notified(MainWindow& window) {
-    QAccessibleInterface* notification =
-        QAccessible::queryAccessibleInterface(window.Announcements());
+    qt::Notice* notice = window.Announcements()->Shown();
+    if (notice == nullptr) return {};
+    QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(notice);
     if (notification->role() != QAccessible::Notification) return QStringLiteral("<no role>");
-    return notification->state().invisible ? QString() : notification->text(QAccessible::Name);
+    return notification->text(QAccessible::Name);
 }
 
 }  // namespace

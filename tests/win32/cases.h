@@ -19,6 +19,8 @@ void AddWindowTests(std::vector<Case>& cases);
 void AddSessionTests(std::vector<Case>& cases);
 // Copying a result with the result field's menu.
 void AddCopyTests(std::vector<Case>& cases);
+// What the live region says when leaving a box writes 0 somewhere.
+void AddSpokenResetTests(std::vector<Case>& cases);
 
 // Plays the random sessions of the seeds and writes the window's state line before the first
 // action and after each into the file at path, every session after a line "session SEED"; the Qt

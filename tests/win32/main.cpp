@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
     win32_test::AddWindowTests(cases);
     win32_test::AddSessionTests(cases);
     win32_test::AddCopyTests(cases);
+    win32_test::AddSpokenResetTests(cases);
     if (arguments.size() == 1 && arguments[0] == "--list") {
         for (const win32_test::Case& c : cases) std::printf("%s\n", c.name.c_str());
         return 0;
