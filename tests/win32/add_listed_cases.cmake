@@ -16,7 +16,7 @@ if(NOT EXISTS "${cache}" OR "${program}" IS_NEWER_THAN "${cache}")
     string(REPLACE "\r" "" cases "${cases}")
     file(WRITE "${cache}" "${cases}")
 endif()
-file(STRINGS "${cache}" cases)
+file(STRINGS "${cache}" cases ENCODING UTF-8)
 foreach(name IN LISTS cases)
     add_test("${title}${name}" ${emulator} ${program} ${run} "${name}")
     set_tests_properties("${title}${name}" PROPERTIES LABELS windows FIXTURES_REQUIRED wine_prefix

@@ -9,8 +9,13 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+
+#include <shellapi.h>
+
 #include "cases.h"
 #include "sessions/generator.h"
+#include "win32/utf16.h"
 
 namespace {
 
@@ -24,10 +29,21 @@ std::vector<std::uint64_t> SeedsOf(const std::vector<std::string>& arguments) {
     return sessions::SeedsOf(arguments);
 }
 
+// The arguments in UTF-8: argv has them in the ANSI code page, in which a case name such as
+// "von Länge Minuten" may not even be written.
+std::vector<std::string> Arguments() {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; i < count; ++i) arguments.push_back(win32::ToUtf8(wide[i]));
+    LocalFree(wide);
+    return arguments;
+}
+
 }  // namespace
 
-int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+int main() {
+    const std::vector<std::string> arguments = Arguments();
     if (arguments.size() >= 2 && arguments[0] == "--states") {
         try {
             return win32_test::WriteStates(arguments[1],
