@@ -58,7 +58,10 @@ class CopyTest : public QObject {
         // other write the empty results.
         const bool fresh = window.Logic().FreshFocus(4);
         // The boxes' texts, the results and the focus, which the menu must leave as they are.
-        const std::string shownBefore = sessions::LineOf(qt_test::StateOf(window, 0));
+        const auto state = [&] {
+            return QString::fromStdString(sessions::LineOf(qt_test::StateOf(window, 0)));
+        };
+        const QString stateBefore = state();
 
         QLabel* field = window.Label(row->field);
         QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, field->geometry().center());
@@ -79,7 +82,7 @@ class CopyTest : public QObject {
             QCOMPARE(clipboard->text(QClipboard::Selection), expected);
         QCOMPARE(field->hasSelectedText(), false);
         QCOMPARE(window.Logic().FreshFocus(4), fresh);
-        QCOMPARE(sessions::LineOf(qt_test::StateOf(window, 0)), shownBefore);
+        QCOMPARE(state(), stateBefore);
     }
 };
 
