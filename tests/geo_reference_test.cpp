@@ -1,7 +1,7 @@
 // Distance and initial course against an outside reference: GeographicLib's geodesic on a sphere
 // of 40008 km circumference (GeographicLib 2.0, Geodesic(40008 km / 2 pi, flattening 0).Inverse),
-// accurate to round-off, about 1E-12 km here. tests/make_geo_reference.py works the figures out
-// and rewrites the rows below; change a row there and run it again.
+// accurate to round-off, about 1E-12 km here. tests/make_geo_reference.py works out the figures
+// of the rows below and writes them in; after adding or changing a row's points, run it again.
 //
 // The program works with the short pi 3.14159265358979, which puts every angle about 1E-15 short
 // of its full-precision value; the distance divides by the same pi again and the course is turned
@@ -72,6 +72,7 @@ struct Row {
 
 const Row kRows[] = {
     // clang-format off
+    // Ordinary pairs, on both sides of the prime meridian, the equator and the date line.
     {"Berlin to Munich",
      {{52, 31, 0, 'N'}, {13, 24, 0, 'E'}}, {{48, 8, 0, 'N'}, {11, 35, 0, 'E'}},
      503.8546154948137, 195.5249695086103, kFar},
@@ -96,6 +97,7 @@ const Row kRows[] = {
     {"a quarter of the equator westwards",
      {{0, 0, 0, 'N'}, {0, 0, 0, 'W'}}, {{0, 0, 0, 'N'}, {90, 0, 0, 'W'}},
      10002.0, 270.0, kFar},
+    // On one meridian the course is due north or due south.
     {"due north on one meridian",
      {{10, 0, 0, 'N'}, {0, 0, 0, 'W'}}, {{20, 0, 0, 'N'}, {0, 0, 0, 'W'}},
      1111.3333333333333, 0.0, kFar},
@@ -108,6 +110,7 @@ const Row kRows[] = {
     {"due north five minutes along one meridian",
      {{45, 25, 0, 'N'}, {7, 0, 0, 'E'}}, {{45, 30, 0, 'N'}, {7, 0, 0, 'E'}},
      9.261111111111953, 0.0, kNear},
+    // Poles.
     {"from Munich to the north pole",
      {{48, 8, 0, 'N'}, {11, 35, 0, 'E'}}, {{90, 0, 0, 'N'}, {0, 0, 0, 'E'}},
      4652.782222222222, 0.0, kFar},
@@ -123,6 +126,7 @@ const Row kRows[] = {
     {"one second short of the pole, over it to the opposite meridian",
      {{89, 59, 59, 'N'}, {0, 0, 0, 'E'}}, {{89, 59, 59, 'N'}, {180, 0, 0, 'E'}},
      0.06174074074173745, 0.0, kSeconds},
+    // Short distances: the law of cosines loses digits as the points close in.
     {"one minute east along the 48th parallel",
      {{48, 8, 0, 'N'}, {11, 35, 0, 'E'}}, {{48, 8, 0, 'N'}, {11, 36, 0, 'E'}},
      1.2361720336126643, 89.99379416706817, kNear},
@@ -135,6 +139,7 @@ const Row kRows[] = {
     {"one second of longitude on the 60th parallel is too close to tell apart",
      {{60, 0, 0, 'N'}, {0, 0, 0, 'E'}}, {{60, 0, 0, 'N'}, {0, 0, 1, 'E'}},
      0.015435185185173847, kNoCourse, kSnapped},
+    // Opposite points and nearly so.
     {"opposite points on the equator",
      {{0, 0, 0, 'N'}, {0, 0, 0, 'W'}}, {{0, 0, 0, 'S'}, {180, 0, 0, 'E'}},
      20004.0, kNoCourse, kSnapped},

@@ -1,7 +1,6 @@
 // Replays every user session through the real Qt widgets: mouse clicks, key presses, Tab, the
 // clipboard and the boxes' paste action.
 #include <QApplication>
-#include <QLabel>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTemporaryFile>
@@ -13,7 +12,6 @@
 #include "user_actions.h"
 
 using qt::MainWindow;
-using sessions::Action;
 using sessions::Step;
 
 Q_DECLARE_METATYPE(const sessions::Session*)
@@ -22,32 +20,9 @@ namespace {
 
 // Runs one step; returns what an expectation found wrong, or nothing.
 QString Run(MainWindow& window, const Step& step, const QSignalSpy& beeps) {
-    const sessions::WindowState state = qt_test::StateOf(window, static_cast<int>(beeps.count()));
-    const std::string focus = state.focus ? "Text" + std::to_string(state.focus) : "no box";
-    const std::string selection =
-        std::to_string(state.selectionStart) + "-" + std::to_string(state.selectionEnd);
-    switch (step.action) {
-        case Action::ExpectText: {
-            const QString actual = step.control > 0 ? window.Box(step.control)->text()
-                                                    : window.Label(-step.control)->text();
-            if (actual.toStdString() != step.text) return QString("found \"%1\"").arg(actual);
-            break;
-        }
-        case Action::ExpectFocus:
-            if (state.focus != step.control) return QString("focus is in %1").arg(focus.c_str());
-            break;
-        case Action::ExpectSelection:
-            if (!state.focus) return "no box has the focus";
-            if (selection != step.text)
-                return QString("the selection is %1").arg(selection.c_str());
-            break;
-        case Action::ExpectBeeps:
-            if (state.beeps != step.count) return QString("%1 beeps").arg(state.beeps);
-            break;
-        default:
-            return qt_test::Perform(window, step);
-    }
-    return {};
+    if (!sessions::IsExpectation(step)) return qt_test::Perform(window, step);
+    const int count = static_cast<int>(beeps.count());
+    return QString::fromStdString(sessions::Missed(step, qt_test::StateOf(window, count)));
 }
 
 }  // namespace

@@ -336,9 +336,19 @@ std::string ScriptOf(const Step& step) {
             return "key " + step.text;
         case Action::Paste:
             return "paste " + step.text;
-        default:
-            return {};  // a generated session expects nothing
+        case Action::ExpectText:
+            return (step.control > 0 ? "expect Text" : "expect Label") +
+                   std::to_string(std::abs(step.control)) + " = " + step.text;
+        case Action::ExpectFocus:
+            return "expect focus Text" + std::to_string(step.control);
+        case Action::ExpectSelection:
+            return "expect selection " + step.text;
+        case Action::ExpectBeeps:
+            return "expect beeps " + std::to_string(step.count);
+        case Action::Away:
+            return "away";
     }
+    return {};
 }
 
 std::vector<std::uint64_t> SeedsOf(const std::vector<std::string>& arguments) {

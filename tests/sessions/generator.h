@@ -25,7 +25,7 @@ std::vector<Step> Generate(std::uint64_t seed);
 // signs, other notations and other scripts' digits. The window fuzzer pastes them too.
 std::vector<std::string> OddPastes();
 
-// An action step as a script writes it: "type 5", "click Text4 right", "paste 1e400".
+// A step as a script writes it: "type 5", "click Text4 right", "expect Label17 = 503.9 Km".
 std::string ScriptOf(const Step& step);
 
 // Seeds from arguments that are each a seed ("17") or a range of them ("1-2000"); throws

@@ -40,7 +40,7 @@ enum class Action {
     ExpectBeeps
 };
 
-// The keys a script presses by name; Ctrl goes with a letter.
+// The keys a script presses by name; Ctrl goes with a letter. The players map them in this order.
 enum class Key { Enter, Escape, Backspace, Delete, Left, Right, Home, End, Ctrl };
 
 struct Step {

@@ -23,6 +23,13 @@ std::string Escaped(const std::string& text) {
     return out;
 }
 
+const std::string* TextOf(const WindowState& state, int control) {
+    if (control > 0) return &state.boxes[control - 1];
+    if (-control == form::kDistanceLabel) return &state.distance;
+    if (-control == form::kCourseLabel) return &state.course;
+    return nullptr;
+}
+
 }  // namespace
 
 std::vector<std::pair<std::string, std::string>> FieldsOf(const WindowState& state) {
@@ -46,6 +53,39 @@ std::string LineOf(const WindowState& state) {
         separator = "\t";
     }
     return line;
+}
+
+bool IsExpectation(const Step& step) {
+    return step.action == Action::ExpectText || step.action == Action::ExpectFocus ||
+           step.action == Action::ExpectSelection || step.action == Action::ExpectBeeps;
+}
+
+std::string Missed(const Step& expectation, const WindowState& state) {
+    const std::string selection =
+        std::to_string(state.selectionStart) + "-" + std::to_string(state.selectionEnd);
+    switch (expectation.action) {
+        case Action::ExpectText: {
+            const std::string* found = TextOf(state, expectation.control);
+            if (!found) return "no such label";
+            if (*found != expectation.text) return "found \"" + *found + "\"";
+            break;
+        }
+        case Action::ExpectFocus:
+            if (state.focus != expectation.control)
+                return "focus is in " +
+                       (state.focus ? "Text" + std::to_string(state.focus) : "no box");
+            break;
+        case Action::ExpectSelection:
+            if (!state.focus) return "no box has the focus";
+            if (selection != expectation.text) return "the selection is " + selection;
+            break;
+        case Action::ExpectBeeps:
+            if (state.beeps != expectation.count) return std::to_string(state.beeps) + " beeps";
+            break;
+        default:
+            return "not an expectation";
+    }
+    return {};
 }
 
 }  // namespace sessions

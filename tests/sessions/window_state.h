@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "form/layout.h"
+#include "sessions/session.h"
 
 namespace sessions {
 
@@ -29,5 +30,11 @@ std::vector<std::pair<std::string, std::string>> FieldsOf(const WindowState& sta
 
 // The values of FieldsOf separated by tabs.
 std::string LineOf(const WindowState& state);
+
+// Whether a step expects something of the window rather than acting on it.
+bool IsExpectation(const Step& step);
+
+// What an expectation finds instead in the window as the state shows it, or nothing.
+std::string Missed(const Step& expectation, const WindowState& state);
 
 }  // namespace sessions

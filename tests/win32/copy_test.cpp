@@ -7,6 +7,7 @@
 #include "decimal_separator.h"
 #include "form/layout.h"
 #include "sessions/worked_results.h"
+#include "state_reader.h"
 #include "test_window.h"
 #include "user_input.h"
 #include "win32/clipboard.h"
@@ -84,15 +85,6 @@ MenuSeen RightClickAndPick(const UserInput& user, HWND field) {
     return menu;
 }
 
-// The boxes' texts and the results, to see that the menu changed neither.
-std::string Contents(const TestWindow& window) {
-    std::string contents;
-    for (int n = 1; n <= form::kBoxCount; ++n) contents += window.TextOf(window.Box(n)) + "|";
-    for (const int label : {form::kDistanceLabel, form::kCourseLabel})
-        contents += window.TextOf(window.Label(label)) + "|";
-    return contents;
-}
-
 std::string CopyProblem(const sessions::CopiedResult& row) {
     const wchar_t separator[] = {static_cast<wchar_t>(row.decimalSeparator), L'\0'};
     const DecimalSeparator decimal(separator);
@@ -113,7 +105,9 @@ std::string CopyProblem(const sessions::CopiedResult& row) {
     // Neither a focus change nor a validation may follow: one would make the box fresh, the other
     // write the empty results.
     const bool fresh = window.Logic().FreshFocus(4);
-    const std::string contents = Contents(window);
+    // The boxes' texts, the results and the focus, which the menu must leave as they are.
+    const StateReader reader(window.Handle());
+    const std::string contents = sessions::LineOf(reader.State(0));
 
     const std::wstring before = L"on the clipboard before";
     win32::PutTextOnClipboard(window.Handle(), before);
@@ -128,9 +122,9 @@ std::string CopyProblem(const sessions::CopiedResult& row) {
     const std::wstring copied = ClipboardText();
     if (copied != (shown.empty() ? before : ToUtf16(shown)))
         return "the clipboard holds \"" + ToUtf8(copied) + "\"";
-    if (GetFocus() != window.Box(4)) return "the focus moved";
     if (window.Logic().FreshFocus(4) != fresh) return "Text4 was entered anew or typed into";
-    if (Contents(window) != contents) return "the window now shows " + Contents(window);
+    if (const std::string now = sessions::LineOf(reader.State(0)); now != contents)
+        return "the window showed " + contents + " and now shows " + now;
     return {};
 }
 

@@ -18,6 +18,8 @@
 #include "accessibility_client.h"
 #include "sessions/generator.h"
 #include "sessions/session.h"
+#include "sessions/window_state.h"
+#include "state_reader.h"
 #include "virtual_key.h"
 #include "win32/control_ids.h"
 #include "win32/utf16.h"
@@ -107,17 +109,13 @@ class Player {
   public:
     // beside: the folder of the other test programs.
     Player(HWND window, std::string beside)
-        : window_(window),
-          thread_(GetWindowThreadProcessId(window, nullptr)),
-          beside_(std::move(beside)) {}
+        : window_(window), reader_(window), beside_(std::move(beside)) {}
 
     // Plays the steps; what went wrong, or nothing.
     std::string Play(const std::vector<Step>& steps) {
         std::vector<const Step*> expected;
         for (std::size_t i = 0; i <= steps.size(); ++i) {
-            const Action action = i < steps.size() ? steps[i].action : Action::Tab;
-            if (action == Action::ExpectText || action == Action::ExpectFocus ||
-                action == Action::ExpectSelection || action == Action::ExpectBeeps) {
+            if (i < steps.size() && sessions::IsExpectation(steps[i])) {
                 expected.push_back(&steps[i]);
                 continue;
             }
@@ -136,11 +134,7 @@ class Player {
         return {};
     }
 
-    HWND Focus() const {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        return GetGUIThreadInfo(thread_, &info) ? info.hwndFocus : nullptr;
-    }
+    HWND Focus() const { return reader_.Focus(); }
 
   private:
     HWND Control(int control) const {
@@ -151,23 +145,10 @@ class Player {
 
     // What an expectation finds otherwise, or nothing.
     std::string Missed(const Step& step) const {
-        std::string wanted = step.text, found;
-        if (step.action == Action::ExpectText) {
-            // WM_GETTEXT, which Windows carries across processes (GetWindowText does not).
-            wchar_t buffer[256]{};
-            SendMessageW(Control(step.control), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer));
-            found = win32::ToUtf8(buffer);
-        } else if (step.action == Action::ExpectFocus) {
-            wanted = "Text" + std::to_string(step.control);
-            found = FocusName();
-        } else if (step.action == Action::ExpectSelection) {
-            const auto range = static_cast<DWORD>(SendMessageW(Focus(), EM_GETSEL, 0, 0));
-            found = std::to_string(LOWORD(range)) + "-" + std::to_string(HIWORD(range));
-        } else {
+        if (step.action == Action::ExpectBeeps)
             return " beeps, which another program cannot count;";
-        }
-        if (found == wanted) return {};
-        return " " + sessions::ScriptOf(step) + ", found \"" + found + "\";";
+        const std::string missed = sessions::Missed(step, reader_.State(0));
+        return missed.empty() ? missed : " " + sessions::ScriptOf(step) + ": " + missed + ";";
     }
 
     std::string Click(const Step& step) {
@@ -240,7 +221,7 @@ class Player {
     }
 
     HWND window_;
-    DWORD thread_;
+    win32_test::StateReader reader_;
     std::string beside_;
     std::unique_ptr<Started> elsewhere_;
     POINT lastClick_{-1, -1};

@@ -11,6 +11,7 @@
 #include "sessions/generator.h"
 #include "sessions/session.h"
 #include "sessions/window_state.h"
+#include "state_reader.h"
 #include "test_window.h"
 #include "user_input.h"
 #include "virtual_key.h"
@@ -21,8 +22,6 @@ namespace {
 
 using sessions::Action;
 using sessions::Step;
-using win32::BoxId;
-using win32::LabelId;
 using win32::ToUtf16;
 
 UserInput::Spot SpotOf(const std::string& edge) {
@@ -33,8 +32,8 @@ UserInput::Spot SpotOf(const std::string& edge) {
 
 // Runs one step; returns what an expectation found wrong, or nothing. Another program, once it
 // has come to the front, stays there until the next click brings the user back.
-std::string Run(TestWindow& window, const UserInput& user, const Step& step,
-                std::optional<OtherWindow>& elsewhere) {
+std::string Run(const TestWindow& window, const StateReader& reader, const UserInput& user,
+                const Step& step, std::optional<OtherWindow>& elsewhere) {
     switch (step.action) {
         case Action::Click:
             user.click(step.control > 0 ? window.Box(step.control) : window.Label(-step.control),
@@ -56,36 +55,16 @@ std::string Run(TestWindow& window, const UserInput& user, const Step& step,
         case Action::Type:
             user.type(ToUtf16(step.text));
             break;
-        case Action::Key: {
+        case Action::Key:
             user.pressKey(VirtualKeyOf(step), false, step.key == sessions::Key::Ctrl);
             break;
-        }
         case Action::Paste:
             if (ControlName(GetFocus()).rfind("Text", 0) != 0)
                 return "no box has the focus to paste into";
             user.paste(ToUtf16(step.text));
             break;
-        case Action::ExpectText: {
-            const int id = step.control > 0 ? BoxId(step.control) : LabelId(-step.control);
-            const std::string actual = window.TextOf(id);
-            if (actual != step.text) return "found \"" + actual + "\"";
-            break;
-        }
-        case Action::ExpectFocus:
-            if (GetFocus() != window.Box(step.control))
-                return "focus is in " + ControlName(GetFocus());
-            break;
-        case Action::ExpectSelection: {
-            DWORD start = 0, end = 0;
-            SendMessageW(GetFocus(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                         reinterpret_cast<LPARAM>(&end));
-            const std::string actual = std::to_string(start) + "-" + std::to_string(end);
-            if (actual != step.text) return "the selection is " + actual;
-            break;
-        }
-        case Action::ExpectBeeps:
-            if (window.beeps != step.count) return std::to_string(window.beeps) + " beeps";
-            break;
+        default:
+            return sessions::Missed(step, reader.State(window.beeps));
     }
     return {};
 }
@@ -97,9 +76,10 @@ std::string Replay(const sessions::Session& session) {
     window.Show(SW_SHOWNORMAL);
     const UserInput user(window.Handle());
     user.settle();
+    const StateReader reader(window.Handle());
     std::optional<OtherWindow> elsewhere;
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        const std::string problem = Run(window, user, steps[i], elsewhere);
+        const std::string problem = Run(window, reader, user, steps[i], elsewhere);
         if (!problem.empty())
             return "step " + std::to_string(i + 1) + " of \"" + session.script + "\": " + problem;
     }
@@ -112,43 +92,6 @@ const sessions::Session kCommaSessions[] = {
     {"a pasted decimal comma is kept where the locale writes one, a point becomes 0",
      "click Text4; paste 1,5; tab; expect Text4 = 1,5; click Text10; paste 1.5; tab;"
      "expect Text10 = 0"},
-};
-
-// Reads what the window shows, in the line form the Qt window writes too. The controls are looked
-// up once: under Wine every lookup is a round trip to the server.
-class StateReader {
-  public:
-    explicit StateReader(const TestWindow& window) : window_(window) {
-        for (int n = 1; n <= form::kBoxCount; ++n) boxes_[n - 1] = window.Box(n);
-        distance_ = window.Label(form::kDistanceLabel);
-        course_ = window.Label(form::kCourseLabel);
-    }
-
-    sessions::WindowState State() const {
-        sessions::WindowState state;
-        for (int n = 1; n <= form::kBoxCount; ++n)
-            state.boxes[n - 1] = TestWindow::TextOf(boxes_[n - 1]);
-        state.distance = TestWindow::TextOf(distance_);
-        state.course = TestWindow::TextOf(course_);
-        const HWND focus = GetFocus();
-        for (int n = 1; n <= form::kBoxCount; ++n) {
-            if (focus != boxes_[n - 1]) continue;
-            state.focus = n;
-            DWORD start = 0, end = 0;
-            SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                         reinterpret_cast<LPARAM>(&end));
-            state.selectionStart = static_cast<int>(start);
-            state.selectionEnd = static_cast<int>(end);
-        }
-        state.beeps = window_.beeps;
-        return state;
-    }
-
-  private:
-    const TestWindow& window_;
-    std::array<HWND, form::kBoxCount> boxes_{};
-    HWND distance_ = nullptr;
-    HWND course_ = nullptr;
 };
 
 // Brings the window back to how it opens, much faster under Wine than a new window would. The
@@ -179,22 +122,22 @@ int WriteStates(const std::string& path, const std::vector<std::uint64_t>& seeds
     window.Show(SW_SHOWNORMAL);
     const UserInput user(window.Handle());
     user.settle();
-    const StateReader reader(window);
+    const StateReader reader(window.Handle());
     for (std::size_t i = 0; i < seeds.size(); ++i) {
         if (i > 0) Reset(window, user);
         const std::vector<Step> steps = sessions::Generate(seeds[i]);
         std::fprintf(out, "session %llu\n%s\n", static_cast<unsigned long long>(seeds[i]),
-                     sessions::LineOf(reader.State()).c_str());
+                     sessions::LineOf(reader.State(window.beeps)).c_str());
         std::optional<OtherWindow> elsewhere;
         for (const Step& step : steps) {
-            const std::string problem = Run(window, user, step, elsewhere);
+            const std::string problem = Run(window, reader, user, step, elsewhere);
             if (!problem.empty()) {
                 std::fprintf(stderr, "session %llu: %s\n",
                              static_cast<unsigned long long>(seeds[i]), problem.c_str());
                 std::fclose(out);
                 return 1;
             }
-            std::fprintf(out, "%s\n", sessions::LineOf(reader.State()).c_str());
+            std::fprintf(out, "%s\n", sessions::LineOf(reader.State(window.beeps)).c_str());
         }
     }
     return std::fclose(out) == 0 ? 0 : 1;

@@ -4,33 +4,19 @@
 
 #include <windows.h>
 
+#include <iterator>
+
 #include "sessions/session.h"
 
 namespace win32_test {
 
 inline WORD VirtualKeyOf(const sessions::Step& step) {
-    using sessions::Key;
-    switch (step.key) {
-        case Key::Enter:
-            return VK_RETURN;
-        case Key::Escape:
-            return VK_ESCAPE;
-        case Key::Backspace:
-            return VK_BACK;
-        case Key::Delete:
-            return VK_DELETE;
-        case Key::Left:
-            return VK_LEFT;
-        case Key::Right:
-            return VK_RIGHT;
-        case Key::Home:
-            return VK_HOME;
-        case Key::End:
-            return VK_END;
-        case Key::Ctrl:
-            return static_cast<WORD>(step.letter);
-    }
-    return 0;
+    if (step.key == sessions::Key::Ctrl) return static_cast<WORD>(step.letter);
+    // In the order of sessions::Key.
+    constexpr WORD kKeys[] = {VK_RETURN, VK_ESCAPE, VK_BACK, VK_DELETE,
+                              VK_LEFT,   VK_RIGHT,  VK_HOME, VK_END};
+    static_assert(std::size(kKeys) == static_cast<std::size_t>(sessions::Key::Ctrl));
+    return kKeys[static_cast<int>(step.key)];
 }
 
 }  // namespace win32_test
