@@ -51,8 +51,15 @@ zip() {
     [ "$files" = "LICENSE.txt README.txt fernbogen.exe " ] ||
         fail "the zip holds ${files}instead of the program, LICENSE.txt and README.txt"
     unzip -p "$zip" LICENSE.txt | tr -d '\r' | cmp -s - LICENSE || fail "the zip's LICENSE.txt is not LICENSE"
-    type=$(unzip -p "$zip" fernbogen.exe | file -b -)
-    grep -q 'PE32+ executable (GUI) x86-64' <<<"$type" || fail "the zip's fernbogen.exe is no 64-bit Windows program: $type"
+    # Read from the PE header itself: its signature "PE\0\0", the machine x86-64 (0x8664), the
+    # optional header of PE32+ (0x20b) and the Windows GUI subsystem (2).
+    local exe=$dir/zipped-fernbogen.exe header fields
+    unzip -p "$zip" fernbogen.exe >"$exe"
+    at() { od -An --endian=little -t "u$2" -j "$1" -N "$2" "$exe" | tr -d ' '; }
+    header=$(at 60 4)
+    fields="$(at "$header" 4) $(at $((header + 4)) 2) $(at $((header + 24)) 2) $(at $((header + 92)) 2)"
+    [ "$fields" = "17744 34404 523 2" ] ||
+        fail "the zip's fernbogen.exe is no 64-bit Windows GUI program: signature, machine, magic, subsystem $fields"
 }
 
 "$check"
