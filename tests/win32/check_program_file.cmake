@@ -4,8 +4,10 @@ cmake_minimum_required(VERSION 3.25)
 file(SIZE "${program}" size)
 math(EXPR kilobytes "${size} / 1024")
 message("fernbogen.exe: ${size} bytes (${kilobytes} KB)")
-if(size GREATER_EQUAL 512000)
-    message(FATAL_ERROR "fernbogen.exe is not under 500 KB")
+# Debian 12's MinGW builds about 455 KB, Debian 13's about 45 KB more: the limit leaves room above
+# both.
+if(size GREATER_EQUAL 614400)
+    message(FATAL_ERROR "fernbogen.exe is not under 600 KB")
 endif()
 
 execute_process(COMMAND x86_64-w64-mingw32-objdump -p "${program}" OUTPUT_VARIABLE headers
