@@ -105,9 +105,12 @@ case $check in
             problem+="walked: $(tr '\n' ' ' <<<"$walked")"
         ;;
     "${checks[2]}")
-        # Wine, unlike Windows, tells no focus on the window's first activation: the walk is
-        # checked from the first Tab on.
-        focus_walk() { heard | sed -n -E 's/^focus (Text[0-9]+ "[^"]*").*/\1/p' | paste -sd ,; }
+        # Windows tells the focus on the window's first activation, as Wine 10 does; Wine 8 does
+        # not: the walk is checked from the first Tab on.
+        focus_walk() {
+            heard | sed -n -E 's/^focus (Text[0-9]+ "[^"]*").*/\1/p' | paste -sd , |
+                sed "s/^${names[0]},//"
+        }
         problem+=$(play "$berlin")
         problem+=$(wait_for_lines focus_walk "$(printf '%s\n' "${names[@]:1}" | paste -sd ,)")
         ;;
