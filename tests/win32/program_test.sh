@@ -27,17 +27,20 @@ trap 'echo "FAILED: $check: \"$BASH_COMMAND\" failed at line $LINENO"' ERR
 out=$WINEPREFIX/out
 mkdir -p "$out"
 
-# Waits until what reader prints has every line given: a listener gets its events a moment after
-# they are raised, and no event tells that it has. Prints what is missing and what came instead.
+# Waits until what reader prints has every line given, reading again at each event the listener
+# writes down: whatever changes in the window is told to it. Prints what is missing and what came
+# instead once 10 s have passed without.
 wait_for_lines() { # reader, lines
-    local reader=$1 found missing
+    local reader=$1 found missing end=$((SECONDS + 10))
     shift
-    for _ in $(seq 50); do
+    while :; do
         found=$($reader)
         missing=""
         for want in "$@"; do grep -qxF -- "$want" <<<"$found" || missing+=" [$want]"; done
         [ -z "$missing" ] && return 0
-        sleep 0.2
+        read -r -t $((end > SECONDS ? end - SECONDS : 0)) -u "$told" _ || break
+        # What is told at once reads as one change.
+        while read -r -t 0 -u "$told" && read -r -u "$told" _; do :; done
     done
     echo "awaited for 10 s:$missing; found: $(tr '\n' ' ' <<<"$found")"
 }
