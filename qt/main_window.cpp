@@ -201,9 +201,9 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
-    for (const form::LabelLayout& layout : form::kLabels) {
-        const QLabel* field = labels_[layout.label - 1];
-        if (layout.kind == form::LabelKind::Result && field->geometry().contains(event->pos())) {
+    for (const int label : {form::kDistanceLabel, form::kCourseLabel}) {
+        const QLabel* field = labels_[label - 1];
+        if (field->geometry().contains(event->pos())) {
             OpenCopyMenu(this, field, event->globalPos());
             return;
         }

@@ -302,11 +302,10 @@ HBRUSH MainWindow::BrushOf(unsigned rgb) {
 }
 
 bool MainWindow::OpenCopyMenuAt(POINT at) {
-    for (const form::LabelLayout& layout : form::kLabels) {
-        const HWND field = labels_[layout.label - 1];
+    for (const int label : {form::kDistanceLabel, form::kCourseLabel}) {
+        const HWND field = labels_[label - 1];
         RECT place;
-        if (layout.kind == form::LabelKind::Result && GetWindowRect(field, &place) &&
-            PtInRect(&place, at)) {
+        if (GetWindowRect(field, &place) && PtInRect(&place, at)) {
             OpenCopyMenu(window_, field, at);
             return true;
         }
