@@ -82,8 +82,12 @@ while IFS=$'\t' read -r box name description initial max_length; do
     [ "$initial" != 0 ] || overlong+="click $box; type $digits; expect $box = ${digits:0:max_length};"
 done <"$root/tests/data/boxes.tsv"
 
-# The listener first, so that it hears the program from its start.
+# The listener first, so that it hears the program from its start; each line it writes is an
+# event to wait on.
 : >"$out/events.txt"
+exec {told}< <(exec tail -c +1 -f "$out/events.txt" 2>/dev/null)
+follower=$!
+trap 'kill $follower 2>/dev/null || true' EXIT
 wine "$tests/watch_events.exe" >"$out/events.txt" 2>/dev/null &
 problem=$(wait_for_lines heard listening)
 wine "$program" >/dev/null 2>&1 &
