@@ -19,7 +19,9 @@ make_twice() {
     commit=$(git rev-parse HEAD)
     rm -rf "$dir"
     for clone in "$first" "$second"; do
-        git clone -q --no-checkout "$PWD" "$clone"
+        # Copies, not hard links: git 2.45 and later refuse a hard link whose file differs from its
+        # source, which is what an overlay filesystem (a container's tree) shows them.
+        git clone -q --no-hardlinks --no-checkout "$PWD" "$clone"
         git -C "$clone" checkout -q --detach "$commit"
         echo "--- release from $clone"
         "$clone/tools/release"
