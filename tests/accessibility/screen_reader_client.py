@@ -33,12 +33,17 @@ class Heard:
         self.events = []
         GLib.timeout_add(50, lambda: True)  # wakes the wait for events to watch its deadline
         pyatspi.Registry.registerEventListener(
-            self._record, "focus:", "object:state-changed:showing",
+            self._record, "focus:", "object:state-changed:showing", "object:announcement",
             "object:property-change:accessible-name", "object:text-caret-moved",
             "object:text-selection-changed")
 
     def _record(self, event):
         try:
+            # An announcement's sentence is its data, and it is spoken as it comes, as a
+            # notification is when it shows.
+            if event.type == "object:announcement":
+                self.events.append(Event(event.type, event.source.getRole(), str(event.any_data), 1))
+                return
             self.events.append(Event(event.type, event.source.getRole(), event.source.name,
                                      event.detail1))
         except GLib.Error:
@@ -63,7 +68,9 @@ def focus_on(name):
 
 
 def shown(event):
-    return event.type == "object:state-changed:showing" and event.role == pyatspi.ROLE_NOTIFICATION
+    """A sentence to speak: Qt's own announcement (from Qt 6.8 on) or a notification shown."""
+    return event.type == "object:announcement" or (
+        event.type == "object:state-changed:showing" and event.role == pyatspi.ROLE_NOTIFICATION)
 
 
 def announcing(start=""):

@@ -35,11 +35,12 @@ sessions::Painted PaintedOf(MainWindow& window) {
     return {shot.width(), shot.height(), {first, first + shot.width() * shot.height()}};
 }
 
-// What a screen reader reads of the window's notification, which it speaks when it shows: its
-// name, or nothing while none is shown.
+// What a screen reader is given to speak of the window's results: the notification's name where
+// the sentence is a notification, else the sentence announced; nothing once taken back.
 QString Notified(MainWindow& window) {
-    qt::Notice* notice = window.Announcements()->Shown();
-    if (notice == nullptr) return {};
+    const qt::Announcer* announcer = window.Announcements();
+    qt::Notice* notice = announcer->Shown();
+    if (notice == nullptr) return announcer->Said();
     QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(notice);
     if (notification->role() != QAccessible::Notification) return QStringLiteral("<no role>");
     return notification->text(QAccessible::Name);
@@ -105,7 +106,7 @@ class DesktopTest : public QObject {
     // What a screen reader is given to speak, without the focus moving, once the keys' events
     // are done: the results after Enter, and nothing when a digit typed before they were told has
     // cleared them. A Tab, a toggle, the guard and typing after the results were told are checked
-    // over the AT-SPI bus (tools/test.d/55-accessibility.sh).
+    // over the AT-SPI bus (tests/accessibility).
     void resultsAreAnnouncedUnlessTypingClearedThem() {
         for (const bool typedOn : {false, true}) {
             MainWindow window;
