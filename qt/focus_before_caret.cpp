@@ -13,12 +13,18 @@ namespace {
 // menu's item) leaves it the focus widget, and its caret moves go out as before.
 QPointer<QObject> focusWhenReported;
 
+bool IsCaretOrText(QAccessible::Event type) {
+    return type == QAccessible::TextCaretMoved || type == QAccessible::TextInserted ||
+           type == QAccessible::TextRemoved || type == QAccessible::TextUpdated;
+}
+
 void Update(QAccessibleEvent* event) {
     QObject* const focus = QApplication::focusWidget();
     const QObject* const source = event->object();
-    if (event->type() == QAccessible::Focus)
-        focusWhenReported = focus;
-    else if (event->type() == QAccessible::TextCaretMoved && source != nullptr && source == focus &&
+    if (event->type() == QAccessible::Focus) focusWhenReported = focus;
+    // A caret move or a changed text in the box reached, before its focus is reported: the
+    // screen reader reads the box whole with its focus.
+    else if (IsCaretOrText(event->type()) && source != nullptr && source == focus &&
              focus != focusWhenReported)
         return;
     // The selection is read with the box when its focus is reported; before that, and in the box

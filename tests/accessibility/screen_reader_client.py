@@ -35,7 +35,7 @@ class Heard:
         pyatspi.Registry.registerEventListener(
             self._record, "focus:", "object:state-changed:showing", "object:announcement",
             "object:property-change:accessible-name", "object:text-caret-moved",
-            "object:text-selection-changed")
+            "object:text-selection-changed", "object:text-changed")
 
     def _record(self, event):
         try:
@@ -78,8 +78,10 @@ def announcing(start=""):
 
 
 def said(events, carets=False):
-    """Focus moves, notifications shown (spoken by their names) and caret moves, as (what, name)."""
-    kinds = {"focus:": "focus", "object:text-caret-moved": "caret"}
+    """Focus moves, sentences announced, and with carets the caret moves and text changes, as
+    (what, name)."""
+    kinds = {"focus:": "focus", "object:text-caret-moved": "caret",
+             "object:text-changed:insert": "text", "object:text-changed:delete": "text"}
     return [("announced", e.name) if shown(e) else (kinds[e.type], e.name) for e in events
             if (e.type in kinds and (carets or e.type == "focus:")) or announcing()(e)]
 
