@@ -42,13 +42,6 @@ constexpr std::size_t kMaxActions = 200;
 constexpr int kBoxes = form::kBoxCount;
 constexpr int kNumeric = form::kNumericBoxCount;
 
-// Upper limit of each numeric box, Text1 first.
-constexpr double kLimits[kNumeric] = {90, 59, 59, 180, 59, 59, 90, 59, 59, 180, 59, 59};
-// Letter boxes Text13 to Text16: the letter a toggle writes unless the box already holds it,
-// then the other one.
-constexpr const char* kTestLetter[4] = {"S", "E", "N", "W"};
-constexpr const char* kOtherLetter[4] = {"N", "W", "S", "E"};
-
 // The texts a user might paste: those the random sessions paste, and worse.
 const std::vector<std::string> kPastes = [] {
     std::vector<std::string> texts = sessions::OddPastes();
@@ -270,16 +263,16 @@ class Session {
                 if (HasNonFinite(text)) Fail(Name(box) + " shows \"" + text + "\"");
                 const std::optional<double> value = Convert(text);
                 if (!value) Fail(Name(box) + " was validated yet holds \"" + text + "\"");
-                if (*value > kLimits[box - 1])
+                if (*value > form::UpperLimitOf(box))
                     Fail(Name(box) + " was validated yet holds " + text + ", above its limit");
             }
         }
         if (toggles > 0) {
-            const int i = before - 13;
+            const form::LetterToggle& toggle = form::ToggleOf(before);
             const std::string& text = texts[before - 1];
             std::string expected = shown_.boxes[before - 1];
             for (int t = 0; t < toggles; ++t)
-                expected = expected == kTestLetter[i] ? kOtherLetter[i] : kTestLetter[i];
+                expected = expected == toggle.testLetter ? toggle.otherLetter : toggle.testLetter;
             if (text != expected)
                 Fail(Name(before) + " received " + std::to_string(toggles) +
                      " characters and shows \"" + text + "\", not \"" + expected + "\"");
