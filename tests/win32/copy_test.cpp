@@ -89,9 +89,7 @@ std::string CopyProblem(const sessions::CopiedResult& row) {
     const wchar_t separator[] = {static_cast<wchar_t>(row.decimalSeparator), L'\0'};
     const DecimalSeparator decimal(separator);
     TestWindow window;
-    window.Show(SW_SHOWNORMAL);
-    const UserInput user(window.Handle());
-    user.settle();
+    const UserInput user = window.Open();
     if (row.worked) {
         const auto texts = sessions::BoxTexts(sessions::WorkedResultNamed(row.worked).points);
         for (int n = 1; n <= form::kBoxCount; ++n) window.SetBoxText(n, texts[n - 1]);

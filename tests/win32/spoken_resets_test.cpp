@@ -14,9 +14,7 @@ namespace {
 
 std::string ResetProblem(const sessions::SpokenReset& row) {
     TestWindow window;
-    window.Show(SW_SHOWNORMAL);
-    const UserInput user(window.Handle());
-    user.settle();
+    const UserInput user = window.Open();
     // Written once the click has left Text4, whose recalculation would trip the guard on
     // some of them.
     user.click(window.Box(row.left));

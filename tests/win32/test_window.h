@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "user_input.h"
 #include "win32/control_ids.h"
 #include "win32/main_window.h"
 #include "win32/utf16.h"
@@ -14,6 +15,14 @@ namespace win32_test {
 class TestWindow : public win32::MainWindow {
   public:
     TestWindow() : MainWindow(GetModuleHandleW(nullptr)) {}
+
+    // Shows the window as the program shows it; the user at it once what that brings is handled.
+    UserInput Open() {
+        Show(SW_SHOWNORMAL);
+        const UserInput user(Handle());
+        user.settle();
+        return user;
+    }
 
     void Beep() override {
         MainWindow::Beep();

@@ -109,9 +109,7 @@ std::string CheckFrame() {
 
 std::string CheckColours() {
     TestWindow window;
-    window.Show(SW_SHOWNORMAL);
-    const UserInput user(window.Handle());
-    user.settle();
+    window.Open();
     // The boxes' and results' peach is checked with their places (CheckPlaces).
     struct Spot {
         const char* name;
@@ -136,9 +134,7 @@ std::string CheckColours() {
 
 std::string CheckHighContrast() {
     TestWindow window;
-    window.Show(SW_SHOWNORMAL);
-    const UserInput user(window.Handle());
-    user.settle();
+    const UserInput user = window.Open();
 
     // While the window is open the system's colours turn to "High Contrast Black" (Wine cannot
     // turn high contrast itself on): the figures typed into a box and a result still read on
@@ -174,9 +170,7 @@ std::string CheckHighContrast() {
 // that dpi; what check finds wrong with it there.
 std::string AtDpi(UINT dpi, const std::function<std::string(const TestWindow&, UINT)>& check) {
     TestWindow window;
-    window.Show(SW_SHOWNORMAL);
-    const UserInput user(window.Handle());
-    user.settle();
+    const UserInput user = window.Open();
     if (dpi != 0) {
         RECT suggested;
         GetWindowRect(window.Handle(), &suggested);
