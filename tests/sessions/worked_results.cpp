@@ -104,6 +104,40 @@ const std::vector<GuardTrip>& AllGuardTrips() {
     return all;
 }
 
+std::string WrongWorkedResults(const Recalculated& recalculated) {
+    std::string wrong;
+    for (const WorkedResult& row : AllWorkedResults()) {
+        const WindowState shown = recalculated(BoxTexts(row.points));
+        if (shown.distance != row.distance || shown.course != row.course)
+            wrong += std::string("\n  ") + row.name + ": the results read \"" + shown.distance +
+                     "\" and \"" + shown.course + "\"";
+        else if (shown.beeps != 0)
+            wrong += std::string("\n  ") + row.name + ": it beeped";
+    }
+    return wrong;
+}
+
+std::string WrongGuardTrips(const Recalculated& recalculated) {
+    std::string wrong;
+    for (const GuardTrip& row : AllGuardTrips()) {
+        std::array<std::string, 16> texts = BoxTexts(row.points);
+        const WindowState shown = recalculated(texts);
+        for (const int n : row.zeroed) texts[static_cast<std::size_t>(n - 1)] = "0";
+        std::string problem;
+        if (shown.beeps != 1) problem = std::to_string(shown.beeps) + " beeps";
+        for (int n = 1; n <= form::kBoxCount && problem.empty(); ++n) {
+            const std::string& text = shown.boxes[static_cast<std::size_t>(n - 1)];
+            if (text != texts[static_cast<std::size_t>(n - 1)])
+                problem = "Text" + std::to_string(n) + " holds \"" + text + "\"";
+        }
+        if (problem.empty() &&
+            (shown.distance != kEarlierDistance || shown.course != kEarlierCourse))
+            problem = "a label was written";
+        if (!problem.empty()) wrong += std::string("\n  ") + row.name + ": " + problem;
+    }
+    return wrong;
+}
+
 const std::vector<CopiedResult>& AllCopiedResults() {
     static const std::vector<CopiedResult> all{
         {"the distance from Berlin to Munich, with a decimal comma", "Berlin to Munich",
