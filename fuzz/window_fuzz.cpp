@@ -86,10 +86,6 @@ std::string Quoted(const std::string& text) {
     return "\"" + text.substr(0, 40) + "...\" (" + std::to_string(text.size()) + " bytes)";
 }
 
-QString Utf8(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 class Session {
   public:
     explicit Session(FuzzedDataProvider& input) : input_(input) {
@@ -162,7 +158,7 @@ class Session {
                 if (input_.ConsumeBool())
                     text = std::string(input_.ConsumeIntegralInRange(1, 5000), '9');
                 Log("paste " + Quoted(text));
-                QApplication::clipboard()->setText(Utf8(text));
+                QApplication::clipboard()->setText(QString::fromStdString(text));
                 if (auto* box = FocusedEditBox()) box->paste();
                 break;
             }
@@ -172,10 +168,10 @@ class Session {
                     input_.ConsumeBool() ? Paste() : input_.ConsumeRandomLengthString(8);
                 Log("compose " + Quoted(text));
                 QInputMethodEvent event;
-                event.setCommitString(Utf8(text));
+                event.setCommitString(QString::fromStdString(text));
                 if (auto* box = FocusedEditBox()) {
                     QApplication::sendEvent(box, &event);
-                    for (const QChar c : Utf8(text)) codes.push_back(c.unicode());
+                    for (const QChar c : QString::fromStdString(text)) codes.push_back(c.unicode());
                 }
                 break;
             }
@@ -206,7 +202,7 @@ class Session {
     std::vector<int> Press(Qt::Key key, const std::string& text, Qt::KeyboardModifiers modifiers) {
         Log("key " + std::to_string(int(key)) + " \"" + text + "\" modifiers " +
             std::to_string(int(modifiers)));
-        const QString qtext = Utf8(text);
+        const QString qtext = QString::fromStdString(text);
         QWidget* target = QApplication::focusWidget();
         if (!target) return {};
         const int before = FocusedBox();
@@ -310,17 +306,17 @@ class Session {
     // The window's locale test and conversion: a finite value, or nothing.
     static std::optional<double> Convert(const std::string& text) {
         bool ok = false;
-        const double value = QLocale().toDouble(Utf8(text), &ok);
+        const double value = QLocale().toDouble(QString::fromStdString(text), &ok);
         if (!ok || !std::isfinite(value)) return std::nullopt;
         return value;
     }
 
     static bool HasNonFinite(const std::string& text) {
-        const QString lower = Utf8(text).toLower();
+        const QString lower = QString::fromStdString(text).toLower();
         if (lower.contains(QStringLiteral("nan")) || lower.contains(QStringLiteral("inf")))
             return true;
         bool ok = false;
-        const double value = QLocale().toDouble(Utf8(text), &ok);
+        const double value = QLocale().toDouble(QString::fromStdString(text), &ok);
         return ok && !std::isfinite(value);
     }
 
