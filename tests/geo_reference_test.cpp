@@ -1,5 +1,5 @@
 // Distance and initial course against an outside reference, GeographicLib's geodesic on a
-// sphere, whose figures tests/data/geo_reference.tsv holds with the points.
+// sphere, whose figures tests/geo_reference.tsv holds with the points.
 //
 // The program works with the short pi 3.14159265358979, which puts every angle about 1E-15 short
 // of its full-precision value; the distance divides by the same pi again and the course is turned

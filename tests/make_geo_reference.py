@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Works out the figures of tests/data/geo_reference.tsv: distance and initial course of each
+"""Works out the figures of tests/geo_reference.tsv: distance and initial course of each
 pair of points there, by GeographicLib's geodesic on a sphere of 40008 km circumference, and
 writes them into the rows in place.
 
@@ -43,7 +43,7 @@ def with_figures(line):
 
 
 def main():
-    table = pathlib.Path(__file__).with_name("data") / "geo_reference.tsv"
+    table = pathlib.Path(__file__).with_name("geo_reference.tsv")
     lines = [with_figures(line) for line in table.read_text().splitlines()]
     text = re.sub(r"GeographicLib [0-9.]+", "GeographicLib " + geographiclib.__version__,
                   "\n".join(lines) + "\n")
