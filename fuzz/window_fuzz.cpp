@@ -252,16 +252,14 @@ class Session {
         for (const std::string& label : {shown.distance, shown.course}) {
             if (HasNonFinite(label)) Fail("a label shows \"" + label + "\"");
         }
-        for (int box = 1; box <= kBoxes; ++box) {
+        for (int box = 1; box <= kNumeric; ++box) {
             const std::string& text = texts[box - 1];
-            if (form::IsNumericBox(box)) {
-                if (!clean_[box - 1]) continue;
-                if (HasNonFinite(text)) Fail(Name(box) + " shows \"" + text + "\"");
-                const std::optional<double> value = Convert(text);
-                if (!value) Fail(Name(box) + " was validated yet holds \"" + text + "\"");
-                if (*value > form::UpperLimitOf(box))
-                    Fail(Name(box) + " was validated yet holds " + text + ", above its limit");
-            }
+            if (!clean_[box - 1]) continue;
+            if (HasNonFinite(text)) Fail(Name(box) + " shows \"" + text + "\"");
+            const std::optional<double> value = Convert(text);
+            if (!value) Fail(Name(box) + " was validated yet holds \"" + text + "\"");
+            if (*value > form::UpperLimitOf(box))
+                Fail(Name(box) + " was validated yet holds " + text + ", above its limit");
         }
         if (toggles > 0) {
             const form::LetterToggle& toggle = form::ToggleOf(before);
@@ -303,21 +301,17 @@ class Session {
         if (const std::string wrong = qt_test::WrongResults(window_); !wrong.empty()) Fail(wrong);
     }
 
-    // The window's locale test and conversion: a finite value, or nothing.
+    // The window's locale test and conversion: the value of a text it reads as a number.
     static std::optional<double> Convert(const std::string& text) {
         bool ok = false;
         const double value = QLocale().toDouble(QString::fromStdString(text), &ok);
-        if (!ok || !std::isfinite(value)) return std::nullopt;
-        return value;
+        return ok ? std::optional(value) : std::nullopt;
     }
 
     static bool HasNonFinite(const std::string& text) {
         const QString lower = QString::fromStdString(text).toLower();
-        if (lower.contains(QStringLiteral("nan")) || lower.contains(QStringLiteral("inf")))
-            return true;
-        bool ok = false;
-        const double value = QLocale().toDouble(QString::fromStdString(text), &ok);
-        return ok && !std::isfinite(value);
+        return lower.contains(QStringLiteral("nan")) || lower.contains(QStringLiteral("inf")) ||
+               !std::isfinite(Convert(text).value_or(0));
     }
 
     static qt::EditBox* FocusedEditBox() {
