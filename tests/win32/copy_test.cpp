@@ -11,6 +11,7 @@
 #include "test_window.h"
 #include "user_input.h"
 #include "win32/clipboard.h"
+#include "win32/utf16.h"
 
 namespace win32_test {
 
@@ -99,7 +100,7 @@ std::string CopyProblem(const sessions::CopiedResult& row) {
     }
     const std::string shown = sessions::CopiedText(row);
     const HWND field = window.Label(row.field);
-    if (window.TextOf(field) != shown) return "the field shows \"" + window.TextOf(field) + "\"";
+    if (TextOf(field) != shown) return "the field shows \"" + TextOf(field) + "\"";
     // Neither a focus change nor a validation may follow: one would make the box fresh, the other
     // write the empty results.
     const bool fresh = window.Logic().FreshFocus(4);

@@ -14,6 +14,7 @@
 #include "test_window.h"
 #include "user_input.h"
 #include "virtual_key.h"
+#include "win32/utf16.h"
 
 namespace win32_test {
 
