@@ -14,44 +14,19 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
-#include <optional>
 #include <string>
+#include <utility>
 
 #include "expected_results/expected_results.h"
-#include "form/controls.h"
 #include "form/form.h"
+#include "form/layout.h"
 #include "geo/angle.h"
 #include "geo/arccos.h"
 #include "geo/constants.h"
 #include "geo/great_circle.h"
+#include "sessions/plain_controls.h"
 
 namespace {
-
-// Boxes of the four coordinates in the order the recalculation reads them.
-constexpr int kGroups[4][4] = {{1, 2, 3, 13}, {7, 8, 9, 15}, {4, 5, 6, 14}, {10, 11, 12, 16}};
-
-// The window without a toolkit: box texts in a table, conversion in the C locale.
-class Boxes : public form::Controls {
-  public:
-    std::string BoxText(int box) const override { return texts_.at(box); }
-    void SetBoxText(int box, std::string_view text) override { texts_[box] = text; }
-    void SetLabelCaption(int label, std::string_view caption) override { labels_[label] = caption; }
-    void Beep() override { ++beeps_; }
-    void Announce(std::string_view) override {}
-    std::optional<double> ToNumber(std::string_view text) const override {
-        double value = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
-            return std::nullopt;
-        return value;
-    }
-    std::string DecimalSeparator() const override { return "."; }
-
-    std::map<int, std::string> texts_;
-    std::map<int, std::string> labels_;
-    int beeps_ = 0;
-};
 
 [[noreturn]] void Fail(const char* what, double value) {
     std::fprintf(stderr, "\nBroken invariant: %s (%.17g)\n", what, value);
@@ -104,22 +79,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckArcCos(1 - nearEnd);
     CheckArcCos(nearEnd - 1);
 
-    Boxes boxes;
+    sessions::PlainControls boxes;
     std::array<double, 4> radians{};
     bool guarded = false;
-    for (int g = 0; g < 4; ++g) {
-        const bool latitude = g < 2;
-        const double degrees = BoxValue(input, latitude ? 90 : 180);
+    for (std::size_t g = 0; g < 4; ++g) {
+        const form::CoordinateGroup& group = form::kCoordinateGroups[g];
+        const bool latitude = group.latitude;
+        const double degrees = BoxValue(input, group.degreesLimit);
         const double minutes = BoxValue(input, 59);
         const double seconds = BoxValue(input, 59);
         const bool negative = input.ConsumeBool();
-        const double values[3] = {degrees, minutes, seconds};
-        for (int i = 0; i < 3; ++i) {
+        for (const auto& [box, value] : {std::pair{group.degrees, degrees},
+                                         {group.minutes, minutes},
+                                         {group.seconds, seconds}}) {
             char text[32];
-            const auto end = std::to_chars(text, text + sizeof text, values[i]).ptr;
-            boxes.texts_[kGroups[g][i]] = std::string(text, end);
+            boxes.boxes[box] = std::string(text, std::to_chars(text, text + 32, value).ptr);
         }
-        boxes.texts_[kGroups[g][3]] = negative ? (latitude ? "S" : "E") : (latitude ? "N" : "W");
+        boxes.boxes[group.letter] = negative ? (latitude ? "S" : "E") : (latitude ? "N" : "W");
 
         double v = geo::ToRadians(degrees, minutes, seconds);
         if (v > (latitude ? geo::kHalfPiLimit : geo::kPi) || !std::isfinite(v)) guarded = true;
@@ -128,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     form::Form form(boxes);
     form.Recalculate();
-    for (const auto& [label, caption] : boxes.labels_) {
+    for (const auto& [label, caption] : boxes.labels) {
         if (caption.find("nan") != std::string::npos || caption.find("inf") != std::string::npos) {
             std::fprintf(stderr, "\nBroken invariant: Label%d reads \"%s\"\n", label,
                          caption.c_str());
@@ -136,11 +112,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     if (guarded) {
-        Expect(boxes.beeps_ == 1 && boxes.labels_.empty(), "the guard let a coordinate through", 0);
+        Expect(boxes.beeps == 1 && boxes.labels.empty(), "the guard let a coordinate through", 0);
         return 0;
     }
-    Expect(boxes.beeps_ == 0 && boxes.labels_.size() == 2,
-           "the guard tripped on a valid coordinate", 0);
+    Expect(boxes.beeps == 0 && boxes.labels.size() == 2, "the guard tripped on a valid coordinate",
+           0);
 
     const auto [lat1, lat2, lon1, lon2] = radians;
     const double d = geo::CentralAngle(lat1, lon1, lat2, lon2);

@@ -42,13 +42,6 @@ constexpr std::size_t kMaxActions = 200;
 constexpr int kBoxes = form::kBoxCount;
 constexpr int kNumeric = form::kNumericBoxCount;
 
-// Upper limit of each numeric box, Text1 first.
-constexpr double kLimits[kNumeric] = {90, 59, 59, 180, 59, 59, 90, 59, 59, 180, 59, 59};
-// Letter boxes Text13 to Text16: the letter a toggle writes unless the box already holds it,
-// then the other one.
-constexpr const char* kTestLetter[4] = {"S", "E", "N", "W"};
-constexpr const char* kOtherLetter[4] = {"N", "W", "S", "E"};
-
 // The texts a user might paste: those the random sessions paste, and worse.
 const std::vector<std::string> kPastes = [] {
     std::vector<std::string> texts = sessions::OddPastes();
@@ -91,10 +84,6 @@ const QLocale kLocales[] = {QLocale::c(), QLocale(QLocale::German, QLocale::Germ
 std::string Quoted(const std::string& text) {
     if (text.size() <= 40) return "\"" + text + "\"";
     return "\"" + text.substr(0, 40) + "...\" (" + std::to_string(text.size()) + " bytes)";
-}
-
-QString Utf8(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 class Session {
@@ -169,7 +158,7 @@ class Session {
                 if (input_.ConsumeBool())
                     text = std::string(input_.ConsumeIntegralInRange(1, 5000), '9');
                 Log("paste " + Quoted(text));
-                QApplication::clipboard()->setText(Utf8(text));
+                QApplication::clipboard()->setText(QString::fromStdString(text));
                 if (auto* box = FocusedEditBox()) box->paste();
                 break;
             }
@@ -179,10 +168,10 @@ class Session {
                     input_.ConsumeBool() ? Paste() : input_.ConsumeRandomLengthString(8);
                 Log("compose " + Quoted(text));
                 QInputMethodEvent event;
-                event.setCommitString(Utf8(text));
+                event.setCommitString(QString::fromStdString(text));
                 if (auto* box = FocusedEditBox()) {
                     QApplication::sendEvent(box, &event);
-                    for (const QChar c : Utf8(text)) codes.push_back(c.unicode());
+                    for (const QChar c : QString::fromStdString(text)) codes.push_back(c.unicode());
                 }
                 break;
             }
@@ -213,7 +202,7 @@ class Session {
     std::vector<int> Press(Qt::Key key, const std::string& text, Qt::KeyboardModifiers modifiers) {
         Log("key " + std::to_string(int(key)) + " \"" + text + "\" modifiers " +
             std::to_string(int(modifiers)));
-        const QString qtext = Utf8(text);
+        const QString qtext = QString::fromStdString(text);
         QWidget* target = QApplication::focusWidget();
         if (!target) return {};
         const int before = FocusedBox();
@@ -263,23 +252,21 @@ class Session {
         for (const std::string& label : {shown.distance, shown.course}) {
             if (HasNonFinite(label)) Fail("a label shows \"" + label + "\"");
         }
-        for (int box = 1; box <= kBoxes; ++box) {
+        for (int box = 1; box <= kNumeric; ++box) {
             const std::string& text = texts[box - 1];
-            if (form::IsNumericBox(box)) {
-                if (!clean_[box - 1]) continue;
-                if (HasNonFinite(text)) Fail(Name(box) + " shows \"" + text + "\"");
-                const std::optional<double> value = Convert(text);
-                if (!value) Fail(Name(box) + " was validated yet holds \"" + text + "\"");
-                if (*value > kLimits[box - 1])
-                    Fail(Name(box) + " was validated yet holds " + text + ", above its limit");
-            }
+            if (!clean_[box - 1]) continue;
+            if (HasNonFinite(text)) Fail(Name(box) + " shows \"" + text + "\"");
+            const std::optional<double> value = Convert(text);
+            if (!value) Fail(Name(box) + " was validated yet holds \"" + text + "\"");
+            if (*value > form::UpperLimitOf(box))
+                Fail(Name(box) + " was validated yet holds " + text + ", above its limit");
         }
         if (toggles > 0) {
-            const int i = before - 13;
+            const form::LetterToggle& toggle = form::ToggleOf(before);
             const std::string& text = texts[before - 1];
             std::string expected = shown_.boxes[before - 1];
             for (int t = 0; t < toggles; ++t)
-                expected = expected == kTestLetter[i] ? kOtherLetter[i] : kTestLetter[i];
+                expected = expected == toggle.testLetter ? toggle.otherLetter : toggle.testLetter;
             if (text != expected)
                 Fail(Name(before) + " received " + std::to_string(toggles) +
                      " characters and shows \"" + text + "\", not \"" + expected + "\"");
@@ -314,21 +301,17 @@ class Session {
         if (const std::string wrong = qt_test::WrongResults(window_); !wrong.empty()) Fail(wrong);
     }
 
-    // The window's locale test and conversion: a finite value, or nothing.
+    // The window's locale test and conversion: the value of a text it reads as a number.
     static std::optional<double> Convert(const std::string& text) {
         bool ok = false;
-        const double value = QLocale().toDouble(Utf8(text), &ok);
-        if (!ok || !std::isfinite(value)) return std::nullopt;
-        return value;
+        const double value = QLocale().toDouble(QString::fromStdString(text), &ok);
+        return ok ? std::optional(value) : std::nullopt;
     }
 
     static bool HasNonFinite(const std::string& text) {
-        const QString lower = Utf8(text).toLower();
-        if (lower.contains(QStringLiteral("nan")) || lower.contains(QStringLiteral("inf")))
-            return true;
-        bool ok = false;
-        const double value = QLocale().toDouble(Utf8(text), &ok);
-        return ok && !std::isfinite(value);
+        const QString lower = QString::fromStdString(text).toLower();
+        return lower.contains(QStringLiteral("nan")) || lower.contains(QStringLiteral("inf")) ||
+               !std::isfinite(Convert(text).value_or(0));
     }
 
     static qt::EditBox* FocusedEditBox() {

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,44 +51,28 @@ class CheckedWindow : public qt::MainWindow {
 };
 
 // The Win32 window's states as win32_test.exe --states writes them: a line "session SEED", then
-// one state line before the first action and one after each.
-class Win32States {
-  public:
-    explicit Win32States(const std::string& path) : file_(path, std::ios::binary) {}
+// one state line before the first action and one after each. The seeds in the file's order.
+struct Win32States {
+    std::vector<std::uint64_t> seeds;
+    std::map<std::uint64_t, std::vector<std::string>> lines;
+};
 
-    bool IsOpen() const { return file_.is_open(); }
-
-    // The seeds of the sessions the file holds, read ahead of them.
-    std::vector<std::uint64_t> Seeds() {
-        std::vector<std::uint64_t> seeds;
-        for (std::string line; Read(line);)
-            if (line.rfind("session ", 0) == 0) seeds.push_back(std::stoull(line.substr(8)));
-        file_.clear();
-        file_.seekg(0);
-        return seeds;
-    }
-
-    // The state lines of one session; nothing when the file does not go on with it.
-    std::optional<std::vector<std::string>> Session(std::uint64_t seed, std::size_t lines) {
-        std::string line;
-        if (!Read(line) || line != "session " + std::to_string(seed)) return std::nullopt;
-        std::vector<std::string> states(lines);
-        for (std::string& state : states) {
-            if (!Read(state)) return std::nullopt;
-        }
-        return states;
-    }
-
-  private:
-    bool Read(std::string& line) {
-        if (!std::getline(file_, line)) return false;
+std::optional<Win32States> ReadStates(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    Win32States states;
+    for (std::string line; std::getline(file, line);) {
         // Written in the text mode of Windows.
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        return true;
+        if (line.rfind("session ", 0) == 0) {
+            states.seeds.push_back(std::stoull(line.substr(8)));
+            states.lines[states.seeds.back()].clear();
+        } else if (!states.seeds.empty()) {
+            states.lines[states.seeds.back()].push_back(line);
+        }
     }
-
-    std::ifstream file_;
-};
+    return states;
+}
 
 Fields FieldsOfLine(const Fields& names, const std::string& line) {
     Fields fields;
@@ -140,17 +125,18 @@ bool Compare(std::uint64_t seed, const std::vector<Step>& steps, std::size_t don
     return false;
 }
 
-void Play(std::uint64_t seed, Win32States* win32States, Tally& tally) {
+void Play(std::uint64_t seed, const Win32States* win32States, Tally& tally) {
     const std::vector<Step> steps = sessions::Generate(seed);
-    std::optional<std::vector<std::string>> win32Lines;
+    const std::vector<std::string>* win32Lines = nullptr;
     if (win32States) {
-        win32Lines = win32States->Session(seed, steps.size() + 1);
-        if (!win32Lines) {
+        const auto found = win32States->lines.find(seed);
+        if (found != win32States->lines.end() && found->second.size() == steps.size() + 1) {
+            win32Lines = &found->second;
+        } else {
             ++tally.differing;
             if (tally.Report())
                 std::printf("DIFFERENCE: the Win32 states lack session %llu\n",
                             static_cast<unsigned long long>(seed));
-            win32States = nullptr;
         }
     }
 
@@ -158,7 +144,7 @@ void Play(std::uint64_t seed, Win32States* win32States, Tally& tally) {
     window.show();
     if (!QTest::qWaitForWindowActive(&window))
         window.wrongResults.push_back("the window did not become active");
-    bool comparing = win32States != nullptr;
+    bool comparing = win32Lines != nullptr;
     for (std::size_t done = 0; done <= steps.size(); ++done) {
         if (done > 0) {
             const QString problem = qt_test::Perform(window, steps[done - 1]);
@@ -195,8 +181,8 @@ int main(int argc, char** argv) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
     std::optional<Win32States> win32States;
     if (arguments.size() >= 2 && arguments[0] == "--against") {
-        win32States.emplace(arguments[1]);
-        if (!win32States->IsOpen()) {
+        win32States = ReadStates(arguments[1]);
+        if (!win32States) {
             std::fprintf(stderr, "cannot read %s\n", arguments[1].c_str());
             return 2;
         }
@@ -205,7 +191,7 @@ int main(int argc, char** argv) {
     std::vector<std::uint64_t> seeds;
     try {
         seeds =
-            win32States && arguments.empty() ? win32States->Seeds() : sessions::SeedsOf(arguments);
+            win32States && arguments.empty() ? win32States->seeds : sessions::SeedsOf(arguments);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\nusage: compare_windows [--against WIN32_STATES] [SEEDS...]\n",
                      e.what());

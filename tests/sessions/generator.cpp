@@ -319,13 +319,13 @@ std::vector<std::string> OddPastes() {
 }
 
 std::string ScriptOf(const Step& step) {
+    const std::string control =
+        (step.control > 0 ? "Text" : "Label") + std::to_string(std::abs(step.control));
     switch (step.action) {
         case Action::Click:
-            return (step.control > 0 ? "click Text" : "click Label") +
-                   std::to_string(std::abs(step.control)) +
-                   (step.text.empty() ? "" : " " + step.text);
+            return "click " + control + (step.text.empty() ? "" : " " + step.text);
         case Action::RightClick:
-            return "right-click Label" + std::to_string(std::abs(step.control));
+            return "right-click " + control;
         case Action::Tab:
             return "tab";
         case Action::Backtab:
@@ -337,10 +337,9 @@ std::string ScriptOf(const Step& step) {
         case Action::Paste:
             return "paste " + step.text;
         case Action::ExpectText:
-            return (step.control > 0 ? "expect Text" : "expect Label") +
-                   std::to_string(std::abs(step.control)) + " = " + step.text;
+            return "expect " + control + " = " + step.text;
         case Action::ExpectFocus:
-            return "expect focus Text" + std::to_string(step.control);
+            return "expect focus " + control;
         case Action::ExpectSelection:
             return "expect selection " + step.text;
         case Action::ExpectBeeps:

@@ -7,8 +7,11 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "sessions/window_state.h"
 
 namespace sessions {
 
@@ -41,6 +44,19 @@ struct GuardTrip {
 // In the window's default (C/English) locale.
 const std::vector<WorkedResult>& AllWorkedResults();
 const std::vector<GuardTrip>& AllGuardTrips();
+
+// What the labels read before the recalculation, which a guard trip leaves.
+inline constexpr char kEarlierDistance[] = "earlier distance";
+inline constexpr char kEarlierCourse[] = "earlier course";
+
+// A window as it opens with the texts in its boxes and the earlier captions in its labels,
+// recalculated: what it then shows.
+using Recalculated = std::function<WindowState(const std::array<std::string, 16>& texts)>;
+
+// What a window gets wrong of the worked results, and of the guard trips: a line for each row
+// that it gets wrong, or nothing.
+std::string WrongWorkedResults(const Recalculated& recalculated);
+std::string WrongGuardTrips(const Recalculated& recalculated);
 
 // A result copied by its field's menu: with the boxes of a worked result, or of the window as it
 // opens, and the user's decimal separator, the field's "Kopieren" is enabled where the field

@@ -11,6 +11,7 @@
 #include "test_window.h"
 #include "user_input.h"
 #include "win32/clipboard.h"
+#include "win32/utf16.h"
 
 namespace win32_test {
 
@@ -89,9 +90,7 @@ std::string CopyProblem(const sessions::CopiedResult& row) {
     const wchar_t separator[] = {static_cast<wchar_t>(row.decimalSeparator), L'\0'};
     const DecimalSeparator decimal(separator);
     TestWindow window;
-    window.Show(SW_SHOWNORMAL);
-    const UserInput user(window.Handle());
-    user.settle();
+    const UserInput user = window.Open();
     if (row.worked) {
         const auto texts = sessions::BoxTexts(sessions::WorkedResultNamed(row.worked).points);
         for (int n = 1; n <= form::kBoxCount; ++n) window.SetBoxText(n, texts[n - 1]);
@@ -101,7 +100,7 @@ std::string CopyProblem(const sessions::CopiedResult& row) {
     }
     const std::string shown = sessions::CopiedText(row);
     const HWND field = window.Label(row.field);
-    if (window.TextOf(field) != shown) return "the field shows \"" + window.TextOf(field) + "\"";
+    if (TextOf(field) != shown) return "the field shows \"" + TextOf(field) + "\"";
     // Neither a focus change nor a validation may follow: one would make the box fresh, the other
     // write the empty results.
     const bool fresh = window.Logic().FreshFocus(4);

@@ -5,6 +5,7 @@
 
 #include "cases.h"
 #include "sessions/spoken_resets.h"
+#include "state_reader.h"
 #include "test_window.h"
 #include "user_input.h"
 
@@ -14,9 +15,7 @@ namespace {
 
 std::string ResetProblem(const sessions::SpokenReset& row) {
     TestWindow window;
-    window.Show(SW_SHOWNORMAL);
-    const UserInput user(window.Handle());
-    user.settle();
+    const UserInput user = window.Open();
     // Written once the click has left Text4, whose recalculation would trip the guard on
     // some of them.
     user.click(window.Box(row.left));
@@ -24,7 +23,7 @@ std::string ResetProblem(const sessions::SpokenReset& row) {
     for (const auto& [box, text] : row.texts) window.SetBoxText(box, text);
     user.pressKey(VK_TAB);
     user.settle();
-    const std::string said = window.TextOf(win32::kAnnouncementId);
+    const std::string said = TextOf(GetDlgItem(window.Handle(), win32::kAnnouncementId));
     return said == row.spoken ? "" : "it says \"" + said + "\"";
 }
 

@@ -5,16 +5,11 @@
 
 namespace win32_test {
 
-namespace {
-
-// WM_GETTEXT, which Windows carries across processes (GetWindowText does not).
 std::string TextOf(HWND control) {
     wchar_t buffer[256]{};
     SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer));
     return win32::ToUtf8(buffer);
 }
-
-}  // namespace
 
 StateReader::StateReader(HWND window)
     : thread_(GetWindowThreadProcessId(window, nullptr)),

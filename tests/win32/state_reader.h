@@ -6,11 +6,15 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 
 #include "form/layout.h"
 #include "sessions/window_state.h"
 
 namespace win32_test {
+
+// A control's text by WM_GETTEXT, which Windows carries across processes (GetWindowText does not).
+std::string TextOf(HWND control);
 
 class StateReader {
   public:

@@ -1,19 +1,25 @@
-// The program's window as the tests drive it: counts the guard's beeps and reads controls by ID.
+// The program's window as the tests drive it: counts the guard's beeps and finds controls by ID.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
-
+#include "user_input.h"
 #include "win32/control_ids.h"
 #include "win32/main_window.h"
-#include "win32/utf16.h"
 
 namespace win32_test {
 
 class TestWindow : public win32::MainWindow {
   public:
     TestWindow() : MainWindow(GetModuleHandleW(nullptr)) {}
+
+    // Shows the window as the program shows it; the user at it once what that brings is handled.
+    UserInput Open() {
+        Show(SW_SHOWNORMAL);
+        const UserInput user(Handle());
+        user.settle();
+        return user;
+    }
 
     void Beep() override {
         MainWindow::Beep();
@@ -22,14 +28,6 @@ class TestWindow : public win32::MainWindow {
 
     HWND Box(int n) const { return GetDlgItem(Handle(), win32::BoxId(n)); }
     HWND Label(int n) const { return GetDlgItem(Handle(), win32::LabelId(n)); }
-
-    // A control's text, read back by its handle or its ID.
-    static std::string TextOf(HWND control) {
-        wchar_t buffer[256]{};
-        GetWindowTextW(control, buffer, 256);
-        return win32::ToUtf8(buffer);
-    }
-    std::string TextOf(int id) const { return TextOf(GetDlgItem(Handle(), id)); }
 
     int beeps = 0;
 };

@@ -1,6 +1,8 @@
 #include "user_input.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -12,19 +14,9 @@ namespace win32_test {
 namespace {
 
 bool IsExtendedKey(UINT virtualKey) {
-    switch (virtualKey) {
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN:
-        case VK_HOME:
-        case VK_END:
-        case VK_DELETE:
-        case VK_INSERT:
-            return true;
-        default:
-            return false;
-    }
+    constexpr UINT kExtended[] = {VK_LEFT, VK_RIGHT, VK_UP,     VK_DOWN,
+                                  VK_HOME, VK_END,   VK_DELETE, VK_INSERT};
+    return std::find(std::begin(kExtended), std::end(kExtended), virtualKey) != std::end(kExtended);
 }
 
 // Holds Shift and Ctrl down as far as GetKeyState and the translation of keys can tell.
