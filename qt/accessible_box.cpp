@@ -100,9 +100,9 @@ QString AccessibleBox::textAfterOffset(int offset, QAccessible::TextBoundaryType
 QString AccessibleBox::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                     int* startOffset, int* endOffset) const {
     int at = Resolved(offset);
-    // Asked for the word at the end of the text, Qt 6.4 looks for the word's end for ever and the
-    // window hangs; a screen reader asks so with the caret after the last digit typed. The word
-    // there is the one that ends there.
+    // Asked for the word at the end of the text, Qt (6.4 and 6.8 alike) looks for the word's end
+    // for ever and the window hangs; a screen reader asks so with the caret after the last digit
+    // typed. The word there is the one that ends there, whichever Qt runs.
     if (boundaryType != QAccessible::CharBoundary && at > 0 && at == characterCount()) --at;
     return QAccessibleTextInterface::textAtOffset(at, boundaryType, startOffset, endOffset);
 }

@@ -1,6 +1,7 @@
 // What assistive technology reads of an edit box: what Qt's own line-edit interface gives, except
-// that the whole text is one run of text attributes. Qt 6.4 reports an empty run at every offset,
-// and a screen reader that reads a line run by run then drops the box's value.
+// that the whole text is one run of text attributes. Qt's line edit reports an empty run at every
+// offset (Qt 6.4 and 6.8 alike), and a screen reader that reads a line run by run then drops the
+// box's value.
 #pragma once
 
 #include <QAccessibleWidget>
