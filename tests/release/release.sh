@@ -43,8 +43,18 @@ same() {
 
 lintian() {
     [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
+    # appstream 1.0 (Debian 13) asks for a homepage, which Fernbogen does not have, and lintian
+    # (2.122) reports any finding of it as the one tag appstream-metadata-validation-failed. Where
+    # appstream knows that finding, the package's tree is validated here with the homepage alone
+    # allowed, and then lintian's tag is let pass. appstream 0.16 (Debian 12) neither asks for a
+    # homepage nor knows the finding: there lintian's own validation stands.
+    local tree=$dir/lintian-tree suppress=()
+    rm -rf "$tree" && dpkg-deb -x "$deb" "$tree"
+    if appstreamcli validate-tree --no-net --override=url-homepage-missing=info "$tree"; then
+        suppress=(--suppress-tags appstream-metadata-validation-failed)
+    fi
     # Informational and pedantic notes are shown; errors and warnings fail.
-    command lintian --display-info --pedantic --fail-on error,warning "$deb" ||
+    command lintian --display-info --pedantic --fail-on error,warning "${suppress[@]}" "$deb" ||
         fail "lintian reports errors or warnings"
 }
 
