@@ -33,20 +33,18 @@ void Announcer::Queue(const QString& sentence) {
 void Announcer::Withdraw() {
     timer_.stop();
     queued_.clear();
-    said_.clear();
     Remove();
 }
 
 void Announcer::Show() {
     Remove();
-    said_ = std::exchange(queued_, QString());
+    // A child of the window, as assistive technology sees it.
+    shown_ = new Notice(std::exchange(queued_, QString()), parent());
+    Notify(shown_, QAccessible::ObjectCreated);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(parent(), said_);
+    QAccessibleAnnouncementEvent event(shown_, shown_->Sentence());
     QAccessible::updateAccessibility(&event);
 #else
-    // A child of the window, as assistive technology sees it.
-    shown_ = new Notice(said_, parent());
-    Notify(shown_, QAccessible::ObjectCreated);
     Notify(shown_, QAccessible::ObjectShow);
 #endif
 }

@@ -1,17 +1,17 @@
 // Sentences for a screen reader to speak without the focus moving, such as the new results.
 //
-// From Qt 6.8 on, a sentence is Qt's own announcement, which Orca 48 speaks as a message of the
-// program. Qt 6.4 (Debian 12) has no announcement event, and what it sends for a changed name or
-// description carries the object instead of the text, which a screen reader (Orca 43) cannot
-// speak. What Orca does speak is a notification that shows: there each sentence appears to
-// assistive technology as a notification of the window of its own, named by the sentence, nothing
-// on screen. Orca says its role word before it ("Benachrichtigung"), which the announcement spares.
+// Each sentence is a notice of its own, which assistive technology sees as a notification of the
+// window, named by the sentence, with no place on screen. From Qt 6.8 on the notice sends Qt's own
+// announcement of the sentence, which Orca 48 speaks as a message of the program. Qt 6.4 (Debian
+// 12) has no announcement event, and what it sends for a changed name or description carries the
+// object instead of the text, which a screen reader (Orca 43) cannot speak; there the notification
+// shows, and Orca speaks its name, after its role word ("Benachrichtigung"), which the
+// announcement spares.
 //
-// A sentence taken back takes its notification with it. Orca 43 reads a notification's name only
-// when it comes to the event of its showing, which may be after the sentence was taken back: a
-// notification kept and emptied then says its bare role ("Benachrichtigung"), one kept whole
-// says results that are gone. Orca passes over an event whose object is no more. An announcement
-// cannot be taken back once made; the next focus or key cuts it short.
+// A sentence taken back takes its notice with it. A screen reader reads an event when it comes to
+// it, which may be after the sentence was taken back, and passes over an event whose object is no
+// more (Orca 43 and 48 alike): kept and emptied, the notice would say its bare role, kept whole,
+// results that are gone.
 #pragma once
 
 #include <QAccessibleObject>
@@ -43,17 +43,14 @@ class Announcer : public QObject {
     // Drops the queued sentence and removes the one shown, for results that are gone.
     void Withdraw();
 
-    // The notification shown, or none (always none where Qt announces).
+    // The notice of the sentence said, or none.
     Notice* Shown() const { return shown_; }
-    // The sentence last said and not taken back since, or none.
-    QString Said() const { return said_; }
 
   private:
     void Show();
     void Remove();
 
     QString queued_;
-    QString said_;
     QPointer<Notice> shown_;
     QTimer timer_;
 };

@@ -35,12 +35,11 @@ sessions::Painted PaintedOf(MainWindow& window) {
     return {shot.width(), shot.height(), {first, first + shot.width() * shot.height()}};
 }
 
-// What a screen reader is given to speak of the window's results: the notification's name where
-// the sentence is a notification, else the sentence announced; nothing once taken back.
+// What a screen reader reads of the notice that carries the sentence: its
+// name, or nothing while none is shown.
 QString Notified(MainWindow& window) {
-    const qt::Announcer* announcer = window.Announcements();
-    qt::Notice* notice = announcer->Shown();
-    if (notice == nullptr) return announcer->Said();
+    qt::Notice* notice = window.Announcements()->Shown();
+    if (notice == nullptr) return {};
     QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(notice);
     if (notification->role() != QAccessible::Notification) return QStringLiteral("<no role>");
     return notification->text(QAccessible::Name);
