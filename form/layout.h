@@ -18,6 +18,7 @@ inline constexpr int kNumericBoxCount = 12;
 // Result labels.
 inline constexpr int kDistanceLabel = 17;
 inline constexpr int kCourseLabel = 20;
+inline constexpr std::array<int, 2> kResultLabels{kDistanceLabel, kCourseLabel};
 
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kBaseDpi = 96;  // where 15 twips make one pixel

@@ -201,7 +201,7 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
-    for (const int label : {form::kDistanceLabel, form::kCourseLabel}) {
+    for (const int label : form::kResultLabels) {
         const QLabel* field = labels_[label - 1];
         if (field->geometry().contains(event->pos())) {
             OpenCopyMenu(this, field, event->globalPos());

@@ -302,7 +302,7 @@ HBRUSH MainWindow::BrushOf(unsigned rgb) {
 }
 
 bool MainWindow::OpenCopyMenuAt(POINT at) {
-    for (const int label : {form::kDistanceLabel, form::kCourseLabel}) {
+    for (const int label : form::kResultLabels) {
         const HWND field = labels_[label - 1];
         RECT place;
         if (GetWindowRect(field, &place) && PtInRect(&place, at)) {
