@@ -21,7 +21,7 @@ using qt_test::BoxTable;
 namespace {
 
 // The window as it opens with the texts in its boxes and the earlier captions, recalculated.
-sessions::WindowState Recalculated(const std::array<std::string, form::kBoxCount>& texts) {
+sessions::WindowState Recalculated(const sessions::BoxContents& texts) {
     MainWindow window;
     QSignalSpy beeps(&window, &MainWindow::Beeped);
     window.Label(form::kDistanceLabel)->setText(sessions::kEarlierDistance);

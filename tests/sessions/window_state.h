@@ -13,11 +13,14 @@
 
 namespace sessions {
 
+// The texts of the boxes, Text1 first.
+using BoxContents = std::array<std::string, form::kBoxCount>;
+
 struct WindowState {
-    std::array<std::string, form::kBoxCount> boxes;  // Text1 first
-    std::string distance;                            // Label17
-    std::string course;                              // Label20
-    int focus = 0;                                   // n of the TextN with the focus, or 0
+    BoxContents boxes;
+    std::string distance;  // Label17
+    std::string course;    // Label20
+    int focus = 0;         // n of the TextN with the focus, or 0
     // In the focused box, in UTF-16 units: the selected range, or twice the caret position.
     int selectionStart = 0;
     int selectionEnd = 0;

@@ -12,8 +12,7 @@ namespace sessions {
 namespace {
 
 // The four boxes of "degrees minutes seconds letter" into texts, n of Textn for each.
-void Write(std::array<std::string, 16>& texts, const char* coordinate,
-           const std::array<int, 4>& boxes) {
+void Write(BoxContents& texts, const char* coordinate, const std::array<int, 4>& boxes) {
     std::istringstream fields(coordinate);
     for (const int box : boxes) {
         if (!(fields >> texts[static_cast<std::size_t>(box - 1)]))
@@ -23,8 +22,8 @@ void Write(std::array<std::string, 16>& texts, const char* coordinate,
 
 }  // namespace
 
-std::array<std::string, 16> BoxTexts(const Points& points) {
-    std::array<std::string, 16> texts;
+BoxContents BoxTexts(const Points& points) {
+    BoxContents texts;
     Write(texts, points.lat1, {1, 2, 3, 13});
     Write(texts, points.lon1, {4, 5, 6, 14});
     Write(texts, points.lat2, {7, 8, 9, 15});
@@ -120,7 +119,7 @@ std::string WrongWorkedResults(const Recalculated& recalculated) {
 std::string WrongGuardTrips(const Recalculated& recalculated) {
     std::string wrong;
     for (const GuardTrip& row : AllGuardTrips()) {
-        std::array<std::string, 16> texts = BoxTexts(row.points);
+        BoxContents texts = BoxTexts(row.points);
         const WindowState shown = recalculated(texts);
         for (const int n : row.zeroed) texts[static_cast<std::size_t>(n - 1)] = "0";
         std::string problem;

@@ -24,7 +24,7 @@ struct Points {
 };
 
 // The texts of Text1 to Text16 (index 0 is Text1) for a start and a destination.
-std::array<std::string, 16> BoxTexts(const Points& points);
+BoxContents BoxTexts(const Points& points);
 
 struct WorkedResult {
     const char* name;  // reads as a sentence
@@ -51,7 +51,7 @@ inline constexpr char kEarlierCourse[] = "earlier course";
 
 // A window as it opens with the texts in its boxes and the earlier captions in its labels,
 // recalculated: what it then shows.
-using Recalculated = std::function<WindowState(const std::array<std::string, 16>& texts)>;
+using Recalculated = std::function<WindowState(const BoxContents& texts)>;
 
 // What a window gets wrong of the worked results, and of the guard trips: a line for each row
 // that it gets wrong, or nothing.

@@ -209,7 +209,7 @@ std::string CheckFonts(const TestWindow& window, UINT dpi) {
 }
 
 // The window as it opens with the texts in its boxes and the earlier captions, recalculated.
-sessions::WindowState Recalculated(const std::array<std::string, form::kBoxCount>& texts) {
+sessions::WindowState Recalculated(const sessions::BoxContents& texts) {
     TestWindow window;
     window.SetLabelCaption(form::kDistanceLabel, sessions::kEarlierDistance);
     window.SetLabelCaption(form::kCourseLabel, sessions::kEarlierCourse);
