@@ -13,24 +13,32 @@ namespace {
 // menu's item) leaves it the focus widget, and its caret moves go out as before.
 QPointer<QObject> focusWhenReported;
 
-bool IsCaretOrText(QAccessible::Event type) {
-    return type == QAccessible::TextCaretMoved || type == QAccessible::TextInserted ||
-           type == QAccessible::TextRemoved || type == QAccessible::TextUpdated;
+// Whether the event waits out the report of the focus. The caret moves and text changes of the
+// box reached are read with the box when its focus is reported. So is its selection; a selection
+// change before that, or in the box left, whose selection Qt takes away once the focus has gone,
+// would be said on its own.
+bool Held(const QAccessibleEvent& event) {
+    const QObject* const focus = QApplication::focusWidget();
+    const QObject* const source = event.object();
+    if (source == nullptr) return false;
+    const bool reported = focus == focusWhenReported;
+    switch (event.type()) {
+        case QAccessible::TextCaretMoved:
+        case QAccessible::TextInserted:
+        case QAccessible::TextRemoved:
+        case QAccessible::TextUpdated:
+            return source == focus && !reported;
+        case QAccessible::TextSelectionChanged:
+            return source != focus || !reported;
+        default:
+            return false;
+    }
 }
 
 void Update(QAccessibleEvent* event) {
-    QObject* const focus = QApplication::focusWidget();
-    const QObject* const source = event->object();
-    if (event->type() == QAccessible::Focus) focusWhenReported = focus;
-    // A caret move or a changed text in the box reached, before its focus is reported: the
-    // screen reader reads the box whole with its focus.
-    else if (IsCaretOrText(event->type()) && source != nullptr && source == focus &&
-             focus != focusWhenReported)
-        return;
-    // The selection is read with the box when its focus is reported; before that, and in the box
-    // left, whose selection Qt takes away once the focus has gone, it would be said on its own.
-    else if (event->type() == QAccessible::TextSelectionChanged && source != nullptr &&
-             (source != focus || focus != focusWhenReported))
+    if (event->type() == QAccessible::Focus)
+        focusWhenReported = QApplication::focusWidget();
+    else if (Held(*event))
         return;
     // Qt hands an update to the platform only while no filter is installed.
     QAccessible::installUpdateHandler(nullptr);
