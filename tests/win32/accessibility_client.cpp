@@ -1,5 +1,9 @@
 #include "accessibility_client.h"
 
+#include <oleacc.h>
+
+#include <deque>
+
 #include "win32/control_ids.h"
 #include "win32/utf16.h"
 
@@ -9,6 +13,9 @@ namespace {
 
 using win32::BoxId;
 using win32::LabelId;
+
+// EVENT_OBJECT_LIVEREGIONCHANGED, Windows 8 on.
+constexpr DWORD kLiveRegionChanged = 0x8019;
 
 std::string Take(BSTR text) {
     if (!text) return {};
@@ -33,9 +40,10 @@ std::string RoleName(const VARIANT& role) {
     }
 }
 
-}  // namespace
-
-std::string Describe(IAccessible* object, long child) {
+// 'Text4 "von Länge Grad", value "0", description "0 bis 180", role text' for the object of what:
+// the name always, value and description where the object has them. Wine's standard object for
+// a static control has the role client where Windows' has static text: a label's role is left out.
+std::string Describe(const std::string& what, IAccessible* object, long child = CHILDID_SELF) {
     VARIANT self;
     VariantInit(&self);
     self.vt = VT_I4;
@@ -49,14 +57,114 @@ std::string Describe(IAccessible* object, long child) {
     object->get_accName(self, &name);
     object->get_accValue(self, &value);
     object->get_accDescription(self, &description);
-    std::string line = '"' + Take(name) + '"';
+    std::string line = what + " \"" + Take(name) + '"';
     if (const std::string text = Take(value); !text.empty()) line += ", value \"" + text + '"';
     if (const std::string text = Take(description); !text.empty())
         line += ", description \"" + text + '"';
-    line += ", role " + RoleName(role);
+    const std::string roleName = RoleName(role);
+    const bool label =
+        what.find("Label") != std::string::npos || what.find("announcement") != std::string::npos;
+    if (!label || (roleName != "client" && roleName != "static text")) line += ", role " + roleName;
     VariantClear(&role);
     return line;
 }
+
+std::string DescribeClientOf(HWND window, const std::string& what) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object))))
+        return what + ": no accessible object";
+    std::string line = Describe(what, object);
+    object->Release();
+    return line;
+}
+
+// The window object's children are the controls' window objects; a screen reader goes on from
+// each to the control's own (client) object.
+void ReadChildren(HWND window, std::vector<std::string>& lines) {
+    IAccessible* client = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&client)))) {
+        lines.push_back("child: no accessible object of the window");
+        return;
+    }
+    LONG count = 0;
+    client->get_accChildCount(&count);
+    std::vector<VARIANT> children(static_cast<std::size_t>(count));
+    LONG obtained = 0;
+    AccessibleChildren(client, 0, count, children.data(), &obtained);
+    for (LONG i = 0; i < obtained; ++i) {
+        VARIANT& child = children[static_cast<std::size_t>(i)];
+        HWND control = nullptr;
+        if (child.vt == VT_DISPATCH && child.pdispVal) {
+            IAccessible* object = nullptr;
+            if (SUCCEEDED(child.pdispVal->QueryInterface(__uuidof(IAccessible),
+                                                         reinterpret_cast<void**>(&object)))) {
+                WindowFromAccessibleObject(object, &control);
+                object->Release();
+            }
+        }
+        lines.push_back(control ? DescribeClientOf(control, "child " + ControlName(control))
+                                : Describe("child", client, child.vt == VT_I4 ? child.lVal : 0));
+        VariantClear(&child);
+    }
+    client->Release();
+}
+
+struct Event {
+    DWORD event;
+    HWND window;
+    LONG object;
+    LONG child;
+};
+
+// Events are read out after the callback: reading one calls into the program, and while a call
+// waits, Windows may deliver the next event.
+std::deque<Event> pending;
+std::vector<std::string> heard;
+
+const char* EventName(DWORD event) {
+    switch (event) {
+        case EVENT_OBJECT_FOCUS:
+            return "focus";
+        case EVENT_OBJECT_NAMECHANGE:
+            return "name";
+        case kLiveRegionChanged:
+            return "live";
+        default:
+            return nullptr;
+    }
+}
+
+bool OfTheProgram(HWND window) {
+    wchar_t name[64]{};
+    GetClassNameW(GetAncestor(window, GA_ROOT), name, 64);
+    return window && std::wstring(name) == win32::kWindowClass;
+}
+
+void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                      DWORD) {
+    if (EventName(event) && OfTheProgram(window)) pending.push_back({event, window, object, child});
+}
+
+std::string Describe(const Event& e) {
+    std::string what = std::string(EventName(e.event)) + ' ' + ControlName(e.window);
+    if (e.object != OBJID_CLIENT) what += " (object " + std::to_string(e.object) + ')';
+    IAccessible* object = nullptr;
+    VARIANT child;
+    VariantInit(&child);
+    if (FAILED(AccessibleObjectFromEvent(e.window, static_cast<DWORD>(e.object),
+                                         static_cast<DWORD>(e.child), &object, &child)))
+        return what;
+    what = Describe(what, object, child.vt == VT_I4 ? child.lVal : 0);
+    object->Release();
+    VariantClear(&child);
+    return what;
+}
+
+}  // namespace
 
 std::string ControlName(HWND control) {
     const int id = GetDlgCtrlID(control);
@@ -65,6 +173,34 @@ std::string ControlName(HWND control) {
         return "Label" + std::to_string(id - LabelId(0));
     if (id == win32::kAnnouncementId) return "announcement";
     return "control " + std::to_string(id);
+}
+
+std::vector<std::string> ReadWindow(HWND window) {
+    std::vector<std::string> lines{DescribeClientOf(window, "window")};
+    for (HWND control = GetWindow(window, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT))
+        lines.push_back(DescribeClientOf(control, ControlName(control)));
+    ReadChildren(window, lines);
+    return lines;
+}
+
+Listener::Listener()
+    : hook_(SetWinEventHook(EVENT_OBJECT_FOCUS, kLiveRegionChanged, nullptr, &OnEvent, 0, 0,
+                            WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS)) {}
+
+Listener::~Listener() {
+    UnhookWinEvent(hook_);
+}
+
+void Listener::Pump(DWORD ms) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    for (; !pending.empty(); pending.pop_front()) heard.push_back(Describe(pending.front()));
+}
+
+const std::vector<std::string>& Listener::Heard() const {
+    return heard;
 }
 
 }  // namespace win32_test

@@ -1,16 +1,24 @@
 // Plays user sessions in the running fernbogen.exe from another process, as a user does: real key
 // presses and mouse clicks through SendInput (under Wine the path of the hardware's input), and
 // the window's texts and focus read back by control ID. The expectations in a row are awaited
-// together, with a deadline, before the next action.
-//   play_program --list FILE                    the names of the sessions in a step file
-//   play_program [--start PROGRAM] FILE NAME    plays that session in the running program, or in
-//                                               PROGRAM started for it
-//   play_program --steps SCRIPT                 plays the steps of a script
+// together, with a deadline, before the next action. It listens there as a screen reader does
+// from before the program starts, and checks what one reads and hears of it against
+// tests/data/boxes.tsv.
+//   play_program --list TESTS           the names of the sessions of
+//                                       TESTS/sessions/windows_program.steps and of the checks
+//   play_program PROGRAM TESTS NAME     starts PROGRAM and plays that session or check in it
+//   play_program --read                 what a screen reader reads of the running program
 // Prints what went wrong and exits with 1, or with 2 when it cannot play.
 #include <windows.h>
 
+#include <objbase.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <functional>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,13 +40,19 @@ using sessions::Step;
 constexpr DWORD kDeadline = 10000;       // ms for what a step awaits
 constexpr DWORD kStartDeadline = 60000;  // for a program to start
 
+// What a screen reader is told, heard from before the program starts: every wait handles it.
+win32_test::Listener& Ear() {
+    static win32_test::Listener listener;
+    return listener;
+}
+
 // Polls until holds() or the deadline: no event tells of another process's texts.
 template <typename Holds>
 bool Await(Holds holds, DWORD deadline = kDeadline) {
     const ULONGLONG end = GetTickCount64() + deadline;
     while (!holds()) {
         if (GetTickCount64() > end) return false;
-        Sleep(20);
+        Ear().Pump(20);
     }
     return true;
 }
@@ -56,6 +70,8 @@ class Started {
         // Its window is shown and it waits for input: an event, not a time.
         WaitForInputIdle(process_.hProcess, kStartDeadline);
     }
+    // Whether it ends within the deadline.
+    bool Ends() const { return WaitForSingleObject(process_.hProcess, kDeadline) == WAIT_OBJECT_0; }
     ~Started() {
         TerminateProcess(process_.hProcess, 0);
         CloseHandle(process_.hThread);
@@ -85,22 +101,24 @@ INPUT KeyInput(WORD virtualKey, DWORD flags, WORD scan = 0) {
     return input;
 }
 
-// A key pressed with the modifiers held around it.
-void Press(WORD virtualKey, bool shift = false, bool control = false) {
+// A key pressed with the modifiers held around it, as VkKeyScan gives them: 1 Shift, 2 Ctrl, 4 Alt.
+constexpr BYTE kShift = 1, kCtrl = 2, kAlt = 4;
+void Press(WORD virtualKey, BYTE modifiers = 0) {
+    constexpr WORD kModifierKeys[] = {VK_SHIFT, VK_CONTROL, VK_MENU};
     std::vector<INPUT> inputs;
-    if (control) inputs.push_back(KeyInput(VK_CONTROL, 0));
-    if (shift) inputs.push_back(KeyInput(VK_SHIFT, 0));
+    for (int i = 0; i < 3; ++i)
+        if (modifiers & 1 << i) inputs.push_back(KeyInput(kModifierKeys[i], 0));
     inputs.push_back(KeyInput(virtualKey, 0));
     inputs.push_back(KeyInput(virtualKey, KEYEVENTF_KEYUP));
-    if (shift) inputs.push_back(KeyInput(VK_SHIFT, KEYEVENTF_KEYUP));
-    if (control) inputs.push_back(KeyInput(VK_CONTROL, KEYEVENTF_KEYUP));
+    for (int i = 2; i >= 0; --i)
+        if (modifiers & 1 << i) inputs.push_back(KeyInput(kModifierKeys[i], KEYEVENTF_KEYUP));
     Send(inputs);
 }
 
 // A character by the key that types it, or as a character of its own where no key does.
 void Type(wchar_t character) {
     const SHORT key = VkKeyScanW(character);
-    if (key != -1) return Press(LOBYTE(key), HIBYTE(key) & 1, HIBYTE(key) & 2);
+    if (key != -1) return Press(LOBYTE(key), HIBYTE(key) & (kShift | kCtrl));
     Send({KeyInput(0, KEYEVENTF_UNICODE, character),
           KeyInput(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, character)});
 }
@@ -164,7 +182,7 @@ class Player {
         // one when they are a little more than the double-click time apart, too: a user clicks
         // there again only after three times that.
         if (x == lastClick_.x && y == lastClick_.y)
-            while (GetTickCount64() < lastClickTime_ + 3 * GetDoubleClickTime()) Sleep(20);
+            while (GetTickCount64() < lastClickTime_ + 3 * GetDoubleClickTime()) Ear().Pump(20);
         lastClick_ = {x, y};
         lastClickTime_ = GetTickCount64();
         INPUT move{};
@@ -206,13 +224,13 @@ class Player {
                 Press(VK_TAB);
                 break;
             case Action::Backtab:
-                Press(VK_TAB, true);
+                Press(VK_TAB, kShift);
                 break;
             case Action::Type:
                 for (const wchar_t character : win32::ToUtf16(step.text)) Type(character);
                 break;
             case Action::Key:
-                Press(win32_test::VirtualKeyOf(step), false, step.key == sessions::Key::Ctrl);
+                Press(win32_test::VirtualKeyOf(step), step.key == sessions::Key::Ctrl ? kCtrl : 0);
                 break;
             default:
                 return "cannot play \"" + sessions::ScriptOf(step) + "\" from another program";
@@ -235,32 +253,228 @@ std::string Folder() {
     return program.substr(0, program.find_last_of("\\/") + 1);
 }
 
+// A box as tests/data/boxes.tsv describes it, in tab order.
+struct Box {
+    std::string id, name, description, initial;
+    std::size_t maxLength;
+};
+
+std::vector<Box> ReadBoxes(const std::string& path) {
+    std::ifstream file(path);
+    if (!file) throw std::runtime_error("cannot read " + path);
+    std::vector<Box> boxes;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream fields(line);
+        Box box;
+        std::string maxLength;
+        for (std::string* field : {&box.id, &box.name, &box.description, &box.initial, &maxLength})
+            std::getline(fields, *field, '\t');
+        box.maxLength = std::stoul(maxLength);
+        boxes.push_back(box);
+    }
+    return boxes;
+}
+
+// What a check has at hand once the program shows its window with the focus in a box.
+struct Run {
+    HWND window;
+    Player& player;
+    const Started& program;
+    const std::vector<Box>& boxes;
+};
+
+using Check = std::function<std::string(Run&)>;
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string all;
+    for (const std::string& line : lines) all += (all.empty() ? "" : " ") + line;
+    return all;
+}
+
+// Awaits every line among those that source gives.
+std::string AwaitLines(const std::function<std::vector<std::string>()>& source,
+                       const std::vector<std::string>& wanted) {
+    std::vector<std::string> found;
+    std::string missing;
+    const auto complete = [&] {
+        found = source();
+        missing.clear();
+        for (const std::string& line : wanted)
+            if (std::find(found.begin(), found.end(), line) == found.end())
+                missing += " [" + line + "]";
+        return missing.empty();
+    };
+    if (Await(complete)) return {};
+    return "awaited for 10 s:" + missing + "; found: " + Joined(found);
+}
+
+Check Reads(std::vector<std::string> lines) {
+    return [lines](Run& run) {
+        return AwaitLines([&] { return win32_test::ReadWindow(run.window); }, lines);
+    };
+}
+
+Check Hears(std::vector<std::string> lines) {
+    return [lines](Run&) { return AwaitLines([] { return Ear().Heard(); }, lines); };
+}
+
+constexpr char kBerlin[] = "Berlin to Munich typed with Tab and the letter toggles";
+constexpr char kBerlinSpoken[] = "N, Entfernung 503.9 Km, Richtung 195.5 Grad";
+
+struct NamedCheck {
+    const char* name;
+    const char* session;  // of the step file, played first; or nothing
+    Check check;
+};
+
+const std::vector<NamedCheck>& Checks() {
+    static const std::vector<NamedCheck> checks = {
+        {"a screen reader reads the title, each box's name, value and what it takes, the captions",
+         nullptr,
+         [](Run& run) {
+             std::vector<std::string> lines = {
+                 "window \"berechnet Abstand geographischer Punkte auf dem Fernbogen\", role "
+                 "client",
+                 "Label1 \"  von \"",
+                 "Label2 \" nach \"",
+                 "Label3 \"Breite\"",
+                 "Label16 \"Länge\"",
+                 "Label4 \" °\"",
+                 "Label18 \" sind es \"",
+                 "Label17 \"\", description \"Entfernung\"",
+                 "Label19 \" Richtung: \"",
+                 "Label20 \"\", description \"Richtung\"",
+                 "announcement \"\""};
+             for (const Box& box : run.boxes)
+                 lines.push_back(box.id + " \"" + box.name + "\", value \"" + box.initial +
+                                 "\", description \"" + box.description + "\", role text");
+             return Reads(lines)(run);
+         }},
+        {"walking from the window's object reaches every control in the window's order, read the "
+         "same",
+         nullptr,
+         [](Run& run) {
+             std::vector<std::string> direct, walked;
+             for (const std::string& line : win32_test::ReadWindow(run.window)) {
+                 if (line.rfind("child ", 0) == 0)
+                     walked.push_back(line.substr(6));
+                 else if (line.rfind("window ", 0) != 0)
+                     direct.push_back(line);
+             }
+             return walked == direct ? "" : "walked: " + Joined(walked);
+         }},
+        // Windows tells the focus on the window's first activation, as Wine 10 does; Wine 8 does
+        // not: the walk is checked from the first Tab on.
+        {"each Tab tells a screen reader the name of the box the focus comes to", kBerlin,
+         [](Run& run) {
+             std::vector<std::string> wanted, walked;
+             for (const Box& box : run.boxes) wanted.push_back(box.id + " \"" + box.name + '"');
+             wanted.erase(wanted.begin());
+             const auto walk = [&] {
+                 walked.clear();
+                 for (const std::string& line : Ear().Heard())
+                     if (line.rfind("focus Text", 0) == 0)
+                         walked.push_back(line.substr(6, line.find('"', line.find('"') + 1) - 5));
+                 if (!walked.empty() &&
+                     walked.front() == run.boxes.front().id + " \"" + run.boxes.front().name + '"')
+                     walked.erase(walked.begin());
+                 return walked == wanted;
+             };
+             return Await(walk) ? "" : "awaited for 10 s the focus walk; walked: " + Joined(walked);
+         }},
+        {"the result is spoken as it appears, and the result labels tell of their new figures",
+         kBerlin,
+         Hears({"live announcement \"" + std::string(kBerlinSpoken) + '"',
+                "name Label17 \"503.9 Km\", description \"Entfernung\"",
+                "name Label20 \"195.5 Grad\", description \"Richtung\""})},
+        {"reviewing the window reads the figures and the last announcement", kBerlin,
+         Reads({"Label18 \" sind es \"", "Label17 \"503.9 Km\", description \"Entfernung\"",
+                "Label19 \" Richtung: \"", "Label20 \"195.5 Grad\", description \"Richtung\"",
+                "announcement \"" + std::string(kBerlinSpoken) + '"'})},
+        {"a course from the pole is spoken with its meridian in words",
+         "a click, 90 and Enter in the start latitude make the start the pole",
+         Hears({"live announcement \"Entfernung 4653 km, Richtung 11.6ter Längengrad Ost\""})},
+        // From the clearing on no announcement may speak the results (one read after the
+        // clearing finds nothing to say), and reviewing finds no stale sentence.
+        {"typing clears the results silently", kBerlin,
+         [](Run& run) {
+             std::string problem =
+                 run.player.Play(sessions::Parse("click Text2; type 5; expect Label17 = "));
+             const std::string cleared = "name Label17 \"\", description \"Entfernung\"";
+             problem += AwaitLines([] { return Ear().Heard(); }, {cleared});
+             problem += Reads({cleared.substr(5), "announcement \"\""})(run);
+             const std::vector<std::string>& heard = Ear().Heard();
+             const auto last = std::find(heard.rbegin(), heard.rend(), cleared);
+             for (auto line = last.base(); line != heard.end(); ++line)
+                 if (line->rfind("live announcement \"", 0) == 0 &&
+                     *line != "live announcement \"\"")
+                     problem += " then: " + *line;
+             return problem;
+         }},
+        {"the guard's reset of a coordinate is spoken, not only beeped",
+         "Tab out of 90 degrees 57 minutes resets the start latitude",
+         Hears({"live announcement \"von Breite außerhalb des Bereichs, auf 0 gesetzt\""})},
+        // Each number box is typed one digit more than it takes.
+        {"every number box takes as many typed digits as its maximum length and no more", nullptr,
+         [](Run& run) {
+             const std::string digits = "1234";
+             std::string script;
+             for (const Box& box : run.boxes)
+                 if (box.initial == "0")
+                     script += "click " + box.id + "; type " + digits + "; expect " + box.id +
+                               " = " + digits.substr(0, box.maxLength) + ";";
+             return run.player.Play(sessions::Parse(script));
+         }},
+        {"Alt+F4 closes the program", "the program opens with the focus in the start longitude",
+         [](Run& run) {
+             Press(VK_F4, kAlt);
+             return run.program.Ends() ? "" : "it still runs after 10 s";
+         }},
+    };
+    return checks;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     try {
-        if (arguments.size() == 2 && arguments[0] == "--list") {
-            for (const sessions::NamedScript& session : sessions::ReadStepFile(arguments[1]))
-                std::printf("%s\n", session.name.c_str());
+        if (arguments.size() == 1 && arguments[0] == "--read") {
+            const HWND window = FindWindowW(win32::kWindowClass, nullptr);
+            if (!window) throw std::runtime_error("no window of the class Fernbogen");
+            for (const std::string& line : win32_test::ReadWindow(window))
+                std::printf("%s\n", line.c_str());
             return 0;
         }
-        std::unique_ptr<Started> program;
-        if (arguments.size() == 4 && arguments[0] == "--start") {
-            program = std::make_unique<Started>(arguments[1]);
-            arguments.erase(arguments.begin(), arguments.begin() + 2);
-        }
-        std::vector<Step> steps;
-        if (arguments.size() == 2 && arguments[0] == "--steps") {
-            steps = sessions::Parse(arguments[1]);
-        } else if (arguments.size() == 2) {
-            for (sessions::NamedScript& session : sessions::ReadStepFile(arguments[0]))
-                if (session.name == arguments[1]) steps = std::move(session.steps);
-            if (steps.empty()) throw std::invalid_argument("no session \"" + arguments[1] + "\"");
-        } else {
+        const bool list = arguments.size() == 2 && arguments[0] == "--list";
+        if (!list && arguments.size() != 3)
             throw std::invalid_argument(
-                "usage: play_program --list FILE | [--start PROGRAM] FILE NAME | --steps SCRIPT");
+                "usage: play_program --list TESTS | PROGRAM TESTS NAME | --read");
+        const std::string tests = arguments[1];
+        std::vector<sessions::NamedScript> sessions =
+            sessions::ReadStepFile(tests + "/sessions/windows_program.steps");
+        if (list) {
+            for (const sessions::NamedScript& session : sessions)
+                std::printf("%s\n", session.name.c_str());
+            for (const NamedCheck& check : Checks()) std::printf("%s\n", check.name);
+            return 0;
         }
+        const std::string& name = arguments[2];
+        const auto session = [&](const std::string& named) {
+            for (sessions::NamedScript& s : sessions)
+                if (s.name == named) return s.steps;
+            throw std::invalid_argument("no session \"" + named + "\"");
+        };
+        const auto check = std::find_if(Checks().begin(), Checks().end(),
+                                        [&](const NamedCheck& c) { return c.name == name; });
+        const std::vector<Step> steps = check == Checks().end() ? session(name)
+                                        : check->session        ? session(check->session)
+                                                                : std::vector<Step>{};
+        const std::vector<Box> boxes = ReadBoxes(tests + "/data/boxes.tsv");
+        Ear();
+        const Started program(arguments[0]);
         HWND window = nullptr;
         if (!Await([&] { return (window = FindWindowW(win32::kWindowClass, nullptr)) != nullptr; },
                    kStartDeadline))
@@ -269,7 +483,11 @@ int main(int argc, char** argv) {
         Player player(window, Folder());
         if (!Await([&] { return player.Focus() != nullptr; }, kStartDeadline))
             throw std::runtime_error("the window did not take the focus within 60 s");
-        const std::string problem = player.Play(steps);
+        std::string problem = player.Play(steps);
+        if (problem.empty() && check != Checks().end()) {
+            Run run{window, player, program, boxes};
+            problem = check->check(run);
+        }
         if (problem.empty()) return 0;
         std::printf("FAILED: %s\n", problem.c_str());
         return 1;
