@@ -24,20 +24,30 @@ std::string Take(BSTR text) {
     return utf8;
 }
 
+// A name for each value that a table of them knows, in words.
+struct Named {
+    long value;
+    const char* name;
+};
+
+template <std::size_t n>
+const char* NameOf(long value, const Named (&names)[n]) {
+    for (const Named& named : names)
+        if (named.value == value) return named.name;
+    return nullptr;
+}
+
+constexpr Named kRoles[] = {{ROLE_SYSTEM_TEXT, "text"},
+                            {ROLE_SYSTEM_STATICTEXT, "static text"},
+                            {ROLE_SYSTEM_CLIENT, "client"},
+                            {ROLE_SYSTEM_WINDOW, "window"}};
+constexpr Named kEvents[] = {
+    {EVENT_OBJECT_FOCUS, "focus"}, {EVENT_OBJECT_NAMECHANGE, "name"}, {kLiveRegionChanged, "live"}};
+
 std::string RoleName(const VARIANT& role) {
     if (role.vt != VT_I4) return "?";
-    switch (role.lVal) {
-        case ROLE_SYSTEM_TEXT:
-            return "text";
-        case ROLE_SYSTEM_STATICTEXT:
-            return "static text";
-        case ROLE_SYSTEM_CLIENT:
-            return "client";
-        case ROLE_SYSTEM_WINDOW:
-            return "window";
-        default:
-            return "role " + std::to_string(role.lVal);
-    }
+    const char* name = NameOf(role.lVal, kRoles);
+    return name ? name : "role " + std::to_string(role.lVal);
 }
 
 // 'Text4 "von Länge Grad", value "0", description "0 bis 180", role text' for the object of what:
@@ -125,19 +135,6 @@ struct Event {
 std::deque<Event> pending;
 std::vector<std::string> heard;
 
-const char* EventName(DWORD event) {
-    switch (event) {
-        case EVENT_OBJECT_FOCUS:
-            return "focus";
-        case EVENT_OBJECT_NAMECHANGE:
-            return "name";
-        case kLiveRegionChanged:
-            return "live";
-        default:
-            return nullptr;
-    }
-}
-
 bool OfTheProgram(HWND window) {
     wchar_t name[64]{};
     GetClassNameW(GetAncestor(window, GA_ROOT), name, 64);
@@ -146,11 +143,12 @@ bool OfTheProgram(HWND window) {
 
 void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
                       DWORD) {
-    if (EventName(event) && OfTheProgram(window)) pending.push_back({event, window, object, child});
+    if (NameOf(event, kEvents) && OfTheProgram(window))
+        pending.push_back({event, window, object, child});
 }
 
 std::string Describe(const Event& e) {
-    std::string what = std::string(EventName(e.event)) + ' ' + ControlName(e.window);
+    std::string what = std::string(NameOf(e.event, kEvents)) + ' ' + ControlName(e.window);
     if (e.object != OBJID_CLIENT) what += " (object " + std::to_string(e.object) + ')';
     IAccessible* object = nullptr;
     VARIANT child;

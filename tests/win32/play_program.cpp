@@ -7,7 +7,6 @@
 //   play_program --list TESTS           the names of the sessions of
 //                                       TESTS/sessions/windows_program.steps and of the checks
 //   play_program PROGRAM TESTS NAME     starts PROGRAM and plays that session or check in it
-//   play_program --read                 what a screen reader reads of the running program
 // Prints what went wrong and exits with 1, or with 2 when it cannot play.
 #include <windows.h>
 
@@ -125,9 +124,7 @@ void Type(wchar_t character) {
 
 class Player {
   public:
-    // beside: the folder of the other test programs.
-    Player(HWND window, std::string beside)
-        : window_(window), reader_(window), beside_(std::move(beside)) {}
+    explicit Player(HWND window) : window_(window), reader_(window) {}
 
     // Plays the steps; what went wrong, or nothing.
     std::string Play(const std::vector<Step>& steps) {
@@ -212,7 +209,8 @@ class Player {
             case Action::RightClick:
                 return Click(step);
             case Action::Away:
-                elsewhere_ = std::make_unique<Started>(beside_ + "minimal_window.exe");
+                // Found in the folder of this program, where Windows looks first.
+                elsewhere_ = std::make_unique<Started>("minimal_window.exe");
                 if (!Await([&] { return GetForegroundWindow() != window_ && !Focus(); }))
                     return "another program came to the front, yet the focus stays in " +
                            FocusName();
@@ -240,18 +238,10 @@ class Player {
 
     HWND window_;
     win32_test::StateReader reader_;
-    std::string beside_;
     std::unique_ptr<Started> elsewhere_;
     POINT lastClick_{-1, -1};
     ULONGLONG lastClickTime_ = 0;
 };
-
-std::string Folder() {
-    wchar_t path[MAX_PATH]{};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::string program = win32::ToUtf8(path);
-    return program.substr(0, program.find_last_of("\\/") + 1);
-}
 
 // A box as tests/data/boxes.tsv describes it, in tab order.
 struct Box {
@@ -284,140 +274,148 @@ struct Run {
     const std::vector<Box>& boxes;
 };
 
-using Check = std::function<std::string(Run&)>;
-
 std::string Joined(const std::vector<std::string>& lines) {
     std::string all;
     for (const std::string& line : lines) all += (all.empty() ? "" : " ") + line;
     return all;
 }
 
-// Awaits every line among those that source gives.
-std::string AwaitLines(const std::function<std::vector<std::string>()>& source,
-                       const std::vector<std::string>& wanted) {
+std::vector<std::string> Reads(const Run& run) {
+    return win32_test::ReadWindow(run.window);
+}
+std::vector<std::string> Hears(const Run&) {
+    return Ear().Heard();
+}
+using Source = std::vector<std::string> (*)(const Run&);
+
+// Awaits every line wanted among those that source gives.
+std::string AwaitLines(const Run& run, Source source, const std::vector<std::string>& wanted) {
     std::vector<std::string> found;
     std::string missing;
     const auto complete = [&] {
-        found = source();
+        found = source(run);
         missing.clear();
         for (const std::string& line : wanted)
             if (std::find(found.begin(), found.end(), line) == found.end())
                 missing += " [" + line + "]";
         return missing.empty();
     };
-    if (Await(complete)) return {};
-    return "awaited for 10 s:" + missing + "; found: " + Joined(found);
+    return Await(complete) ? "" : "awaited for 10 s:" + missing + "; found: " + Joined(found);
 }
 
-Check Reads(std::vector<std::string> lines) {
-    return [lines](Run& run) {
-        return AwaitLines([&] { return win32_test::ReadWindow(run.window); }, lines);
+std::string Named(const Box& box) {
+    return box.id + " \"" + box.name + '"';
+}
+
+// Windows tells the focus on the window's first activation, as Wine 10 does; Wine 8 does not:
+// the walk is checked from the first Tab on.
+std::string FocusWalk(const Run& run) {
+    std::vector<std::string> wanted, walked;
+    for (const Box& box : run.boxes) wanted.push_back(Named(box));
+    wanted.erase(wanted.begin());
+    const auto walk = [&] {
+        walked.clear();
+        for (const std::string& line : Ear().Heard())
+            if (line.rfind("focus Text", 0) == 0)
+                walked.push_back(line.substr(6, line.find('"', line.find('"') + 1) - 5));
+        if (!walked.empty() && walked.front() == Named(run.boxes.front()))
+            walked.erase(walked.begin());
+        return walked == wanted;
     };
-}
-
-Check Hears(std::vector<std::string> lines) {
-    return [lines](Run&) { return AwaitLines([] { return Ear().Heard(); }, lines); };
+    return Await(walk) ? "" : "awaited for 10 s the focus walk; walked: " + Joined(walked);
 }
 
 constexpr char kBerlin[] = "Berlin to Munich typed with Tab and the letter toggles";
-constexpr char kBerlinSpoken[] = "N, Entfernung 503.9 Km, Richtung 195.5 Grad";
+constexpr char kCleared[] = R"(Label17 "", description "Entfernung")";
 
-struct NamedCheck {
+struct Check {
     const char* name;
     const char* session;  // of the step file, played first; or nothing
-    Check check;
+    Source source;
+    std::vector<std::string> lines;  // awaited together
+    std::string (*then)(const Run&) = nullptr;
 };
 
-const std::vector<NamedCheck>& Checks() {
-    static const std::vector<NamedCheck> checks = {
+const std::vector<Check>& Checks() {
+    static const std::vector<Check> checks = {
         {"a screen reader reads the title, each box's name, value and what it takes, the captions",
          nullptr,
-         [](Run& run) {
-             std::vector<std::string> lines = {
-                 "window \"berechnet Abstand geographischer Punkte auf dem Fernbogen\", role "
-                 "client",
-                 "Label1 \"  von \"",
-                 "Label2 \" nach \"",
-                 "Label3 \"Breite\"",
-                 "Label16 \"Länge\"",
-                 "Label4 \" °\"",
-                 "Label18 \" sind es \"",
-                 "Label17 \"\", description \"Entfernung\"",
-                 "Label19 \" Richtung: \"",
-                 "Label20 \"\", description \"Richtung\"",
-                 "announcement \"\""};
+         Reads,
+         {R"(window "berechnet Abstand geographischer Punkte auf dem Fernbogen", role client)",
+          R"(Label1 "  von ")", R"(Label2 " nach ")", R"(Label3 "Breite")", R"(Label16 "Länge")",
+          R"(Label4 " °")", R"(Label18 " sind es ")", kCleared, R"(Label19 " Richtung: ")",
+          R"(Label20 "", description "Richtung")", R"(announcement "")"},
+         [](const Run& run) {
+             std::vector<std::string> lines;
              for (const Box& box : run.boxes)
-                 lines.push_back(box.id + " \"" + box.name + "\", value \"" + box.initial +
-                                 "\", description \"" + box.description + "\", role text");
-             return Reads(lines)(run);
+                 lines.push_back(Named(box) + ", value \"" + box.initial + "\", description \"" +
+                                 box.description + "\", role text");
+             return AwaitLines(run, Reads, lines);
          }},
         {"walking from the window's object reaches every control in the window's order, read the "
          "same",
          nullptr,
-         [](Run& run) {
+         Reads,
+         {},
+         [](const Run& run) {
              std::vector<std::string> direct, walked;
-             for (const std::string& line : win32_test::ReadWindow(run.window)) {
+             for (const std::string& line : Reads(run))
                  if (line.rfind("child ", 0) == 0)
                      walked.push_back(line.substr(6));
                  else if (line.rfind("window ", 0) != 0)
                      direct.push_back(line);
-             }
              return walked == direct ? "" : "walked: " + Joined(walked);
          }},
-        // Windows tells the focus on the window's first activation, as Wine 10 does; Wine 8 does
-        // not: the walk is checked from the first Tab on.
-        {"each Tab tells a screen reader the name of the box the focus comes to", kBerlin,
-         [](Run& run) {
-             std::vector<std::string> wanted, walked;
-             for (const Box& box : run.boxes) wanted.push_back(box.id + " \"" + box.name + '"');
-             wanted.erase(wanted.begin());
-             const auto walk = [&] {
-                 walked.clear();
-                 for (const std::string& line : Ear().Heard())
-                     if (line.rfind("focus Text", 0) == 0)
-                         walked.push_back(line.substr(6, line.find('"', line.find('"') + 1) - 5));
-                 if (!walked.empty() &&
-                     walked.front() == run.boxes.front().id + " \"" + run.boxes.front().name + '"')
-                     walked.erase(walked.begin());
-                 return walked == wanted;
-             };
-             return Await(walk) ? "" : "awaited for 10 s the focus walk; walked: " + Joined(walked);
-         }},
+        {"each Tab tells a screen reader the name of the box the focus comes to",
+         kBerlin,
+         Hears,
+         {},
+         FocusWalk},
         {"the result is spoken as it appears, and the result labels tell of their new figures",
          kBerlin,
-         Hears({"live announcement \"" + std::string(kBerlinSpoken) + '"',
-                "name Label17 \"503.9 Km\", description \"Entfernung\"",
-                "name Label20 \"195.5 Grad\", description \"Richtung\""})},
-        {"reviewing the window reads the figures and the last announcement", kBerlin,
-         Reads({"Label18 \" sind es \"", "Label17 \"503.9 Km\", description \"Entfernung\"",
-                "Label19 \" Richtung: \"", "Label20 \"195.5 Grad\", description \"Richtung\"",
-                "announcement \"" + std::string(kBerlinSpoken) + '"'})},
+         Hears,
+         {R"(live announcement "N, Entfernung 503.9 Km, Richtung 195.5 Grad")",
+          R"(name Label17 "503.9 Km", description "Entfernung")",
+          R"(name Label20 "195.5 Grad", description "Richtung")"}},
+        {"reviewing the window reads the figures and the last announcement",
+         kBerlin,
+         Reads,
+         {R"(Label18 " sind es ")", R"(Label17 "503.9 Km", description "Entfernung")",
+          R"(Label19 " Richtung: ")", R"(Label20 "195.5 Grad", description "Richtung")",
+          R"(announcement "N, Entfernung 503.9 Km, Richtung 195.5 Grad")"}},
         {"a course from the pole is spoken with its meridian in words",
          "a click, 90 and Enter in the start latitude make the start the pole",
-         Hears({"live announcement \"Entfernung 4653 km, Richtung 11.6ter Längengrad Ost\""})},
+         Hears,
+         {R"(live announcement "Entfernung 4653 km, Richtung 11.6ter Längengrad Ost")"}},
         // From the clearing on no announcement may speak the results (one read after the
         // clearing finds nothing to say), and reviewing finds no stale sentence.
-        {"typing clears the results silently", kBerlin,
-         [](Run& run) {
+        {"typing clears the results silently",
+         kBerlin,
+         Reads,
+         {},
+         [](const Run& run) {
              std::string problem =
                  run.player.Play(sessions::Parse("click Text2; type 5; expect Label17 = "));
-             const std::string cleared = "name Label17 \"\", description \"Entfernung\"";
-             problem += AwaitLines([] { return Ear().Heard(); }, {cleared});
-             problem += Reads({cleared.substr(5), "announcement \"\""})(run);
+             problem += AwaitLines(run, Hears, {"name " + std::string(kCleared)});
+             problem += AwaitLines(run, Reads, {kCleared, R"(announcement "")"});
              const std::vector<std::string>& heard = Ear().Heard();
-             const auto last = std::find(heard.rbegin(), heard.rend(), cleared);
-             for (auto line = last.base(); line != heard.end(); ++line)
-                 if (line->rfind("live announcement \"", 0) == 0 &&
-                     *line != "live announcement \"\"")
-                     problem += " then: " + *line;
+             auto line = std::find(heard.rbegin(), heard.rend(), "name " + std::string(kCleared));
+             for (auto after = line.base(); after != heard.end(); ++after)
+                 if (after->rfind("live announcement \"", 0) == 0 &&
+                     *after != R"(live announcement "")")
+                     problem += " then: " + *after;
              return problem;
          }},
         {"the guard's reset of a coordinate is spoken, not only beeped",
          "Tab out of 90 degrees 57 minutes resets the start latitude",
-         Hears({"live announcement \"von Breite außerhalb des Bereichs, auf 0 gesetzt\""})},
+         Hears,
+         {R"(live announcement "von Breite außerhalb des Bereichs, auf 0 gesetzt")"}},
         // Each number box is typed one digit more than it takes.
-        {"every number box takes as many typed digits as its maximum length and no more", nullptr,
-         [](Run& run) {
+        {"every number box takes as many typed digits as its maximum length and no more",
+         nullptr,
+         Reads,
+         {},
+         [](const Run& run) {
              const std::string digits = "1234";
              std::string script;
              for (const Box& box : run.boxes)
@@ -426,10 +424,13 @@ const std::vector<NamedCheck>& Checks() {
                                " = " + digits.substr(0, box.maxLength) + ";";
              return run.player.Play(sessions::Parse(script));
          }},
-        {"Alt+F4 closes the program", "the program opens with the focus in the start longitude",
-         [](Run& run) {
+        {"Alt+F4 closes the program",
+         "the program opens with the focus in the start longitude",
+         Reads,
+         {},
+         [](const Run& run) {
              Press(VK_F4, kAlt);
-             return run.program.Ends() ? "" : "it still runs after 10 s";
+             return std::string(run.program.Ends() ? "" : "it still runs after 10 s");
          }},
     };
     return checks;
@@ -441,24 +442,16 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     try {
-        if (arguments.size() == 1 && arguments[0] == "--read") {
-            const HWND window = FindWindowW(win32::kWindowClass, nullptr);
-            if (!window) throw std::runtime_error("no window of the class Fernbogen");
-            for (const std::string& line : win32_test::ReadWindow(window))
-                std::printf("%s\n", line.c_str());
-            return 0;
-        }
         const bool list = arguments.size() == 2 && arguments[0] == "--list";
         if (!list && arguments.size() != 3)
-            throw std::invalid_argument(
-                "usage: play_program --list TESTS | PROGRAM TESTS NAME | --read");
+            throw std::invalid_argument("usage: play_program --list TESTS | PROGRAM TESTS NAME");
         const std::string tests = arguments[1];
         std::vector<sessions::NamedScript> sessions =
             sessions::ReadStepFile(tests + "/sessions/windows_program.steps");
         if (list) {
             for (const sessions::NamedScript& session : sessions)
                 std::printf("%s\n", session.name.c_str());
-            for (const NamedCheck& check : Checks()) std::printf("%s\n", check.name);
+            for (const Check& check : Checks()) std::printf("%s\n", check.name);
             return 0;
         }
         const std::string& name = arguments[2];
@@ -468,7 +461,7 @@ int main(int argc, char** argv) {
             throw std::invalid_argument("no session \"" + named + "\"");
         };
         const auto check = std::find_if(Checks().begin(), Checks().end(),
-                                        [&](const NamedCheck& c) { return c.name == name; });
+                                        [&](const Check& c) { return c.name == name; });
         const std::vector<Step> steps = check == Checks().end() ? session(name)
                                         : check->session        ? session(check->session)
                                                                 : std::vector<Step>{};
@@ -480,13 +473,14 @@ int main(int argc, char** argv) {
                    kStartDeadline))
             throw std::runtime_error("no window of the class Fernbogen came within 60 s");
         // A window just opened is played once it has the focus in a box.
-        Player player(window, Folder());
+        Player player(window);
         if (!Await([&] { return player.Focus() != nullptr; }, kStartDeadline))
             throw std::runtime_error("the window did not take the focus within 60 s");
         std::string problem = player.Play(steps);
         if (problem.empty() && check != Checks().end()) {
-            Run run{window, player, program, boxes};
-            problem = check->check(run);
+            const Run run{window, player, program, boxes};
+            problem = AwaitLines(run, check->source, check->lines);
+            if (problem.empty() && check->then) problem = check->then(run);
         }
         if (problem.empty()) return 0;
         std::printf("FAILED: %s\n", problem.c_str());

@@ -89,18 +89,16 @@ void UserInput::pressKey(UINT virtualKey, bool shift, bool control) const {
     pump();
 }
 
-void UserInput::type(wchar_t character) const {
-    const SHORT key = VkKeyScanW(character);
-    if (key == -1) {
+void UserInput::type(std::wstring_view text) const {
+    for (const wchar_t character : text) {
+        const SHORT key = VkKeyScanW(character);
+        if (key != -1) {
+            pressKey(LOBYTE(key), HIBYTE(key) & 1, HIBYTE(key) & 2);
+            continue;
+        }
         PostMessageW(GetFocus(), WM_CHAR, character, 1);
         pump();
-        return;
     }
-    pressKey(LOBYTE(key), HIBYTE(key) & 1, HIBYTE(key) & 2);
-}
-
-void UserInput::type(std::wstring_view text) const {
-    for (const wchar_t character : text) type(character);
 }
 
 void UserInput::paste(std::wstring_view text) const {

@@ -26,9 +26,8 @@ class UserInput {
     // Returns once what the click opened, a menu with a loop of its own, is closed again.
     void rightClick(HWND control) const;
     void pressKey(UINT virtualKey, bool shift = false, bool control = false) const;
-    // Types one character with the key that produces it, or sends it as a character of its own
+    // Types each character with the key that produces it, or sends it as a character of its own
     // where no key on the keyboard does.
-    void type(wchar_t character) const;
     void type(std::wstring_view text) const;
     // Puts text on the clipboard and pastes it over the focused box's whole text.
     void paste(std::wstring_view text) const;

@@ -37,10 +37,6 @@ RECT Rect(int left, int top, int width, int height, UINT dpi) {
     return {x, y, x + TwipsToPixels(width, dpi), y + TwipsToPixels(height, dpi)};
 }
 
-bool operator==(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 // What is wrong with the characters a control draws against a font style at dpi, or nothing. The
 // font mapper decides what is drawn: a bitmap face that lacks the size hands out a smaller one,
 // and a face may lack bold. Outline faces may round the character height by a pixel.
@@ -183,7 +179,7 @@ std::string AtDpi(UINT dpi, const std::function<std::string(const TestWindow&, U
 std::string CheckClientArea(const TestWindow& window, UINT dpi) {
     RECT client;
     GetClientRect(window.Handle(), &client);
-    return client == Rect(0, 0, 7545, 2625, dpi) ? "" : "client area " + Show(client);
+    return Show(client) == Show(Rect(0, 0, 7545, 2625, dpi)) ? "" : "client area " + Show(client);
 }
 
 std::string CheckPlaces(const TestWindow& window, UINT dpi) {
