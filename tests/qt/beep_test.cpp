@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "qt/main_window.h"
+#include "user_actions.h"
 
 // After Qt's headers: Xlib's macros would break them.
 #include <X11/XKBlib.h>
@@ -31,16 +32,8 @@ class BeepTest : public QObject {
         };
 
         qt::MainWindow window;
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         // 90 degrees of start latitude are in range, and ring nothing; 30 minutes more are not.
-        QTest::mouseClick(window.Box(1), Qt::LeftButton);
-        QTest::keyClicks(window.Box(1), "90");
-        QTest::keyClick(window.Box(1), Qt::Key_Tab);
-        QTest::keyClicks(window.Box(2), "30");
-        QTest::keyClick(window.Box(2), Qt::Key_Return);
-        QCOMPARE(window.Box(1)->text(), QString("0"));
+        QVERIFY_PLAYS(window, "click Text1; type 90; tab; type 30; key Enter; expect Text1 = 0");
         QTRY_VERIFY(countBells() > 0);
         QTest::qWait(100);
         QCOMPARE(countBells(), 1);

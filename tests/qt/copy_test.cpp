@@ -40,18 +40,15 @@ class CopyTest : public QObject {
         QCOMPARE(clipboard->supportsSelection(), QGuiApplication::platformName() == "xcb");
 
         MainWindow window;
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        const QString shown = QString::fromStdString(sessions::CopiedText(*row));
         if (row->worked) {
             const auto texts = sessions::BoxTexts(sessions::WorkedResultNamed(row->worked).points);
             for (int n = 1; n <= form::kBoxCount; ++n)
                 window.Box(n)->WriteText(QString::fromStdString(texts[n - 1]));
-            // Enter in the first box, where the window put the focus, shows the results and
-            // leaves the box no longer fresh.
-            QTest::keyClick(window.Box(4), Qt::Key_Return);
         }
+        // Enter in the first box, where the window put the focus, shows the results and leaves
+        // the box no longer fresh.
+        QVERIFY_PLAYS(window, row->worked ? "key Enter" : "");
+        const QString shown = QString::fromStdString(sessions::CopiedText(*row));
         QCOMPARE(window.Label(row->field)->text(), shown);
         const QString expected = shown.isEmpty() ? before : shown;
         // Neither a focus change nor a validation may follow: one would make the box fresh, the

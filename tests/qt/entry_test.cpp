@@ -3,14 +3,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
-#include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 #include "qt/edit_box.h"
 #include "qt/main_window.h"
+#include "user_actions.h"
 
 using qt::KeyAsciiOf;
 using qt::MainWindow;
@@ -21,91 +22,71 @@ class EntryTest : public QObject {
   private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
 
-    void keysAndTheirCharacterCodes_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("keyAscii");  // -1: no character notification
-        const int none = Qt::NoModifier, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
-        QTest::newRow("a digit") << int(Qt::Key_7) << none << "7" << int('7');
-        QTest::newRow("a keypad digit")
-            << int(Qt::Key_7) << int(Qt::KeypadModifier) << "7" << int('7');
-        QTest::newRow("a letter") << int(Qt::Key_A) << none << "a" << int('a');
-        QTest::newRow("an umlaut") << int(Qt::Key_Adiaeresis) << none << "ä" << 0xE4;
-        QTest::newRow("a blank") << int(Qt::Key_Space) << none << " " << int(' ');
-        QTest::newRow("Return is Enter") << int(Qt::Key_Return) << none << "\r" << 13;
-        QTest::newRow("keypad Enter")
-            << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << 13;
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << none << "\x1b" << 27;
-        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << 8;
-        QTest::newRow("Ctrl+V") << int(Qt::Key_V) << ctrl << "\x16" << 22;
-        QTest::newRow("Ctrl+V without text") << int(Qt::Key_V) << ctrl << "" << 22;
-        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << ctrl << "\x01" << 1;
-        QTest::newRow("Tab") << int(Qt::Key_Tab) << none << "\t" << -1;
-        QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << shift << "" << -1;
-        QTest::newRow("Delete") << int(Qt::Key_Delete) << none << "\x7f" << -1;
-        QTest::newRow("an arrow") << int(Qt::Key_Left) << none << "" << -1;
-        QTest::newRow("Home") << int(Qt::Key_Home) << none << "" << -1;
-        QTest::newRow("a function key") << int(Qt::Key_F2) << none << "" << -1;
-        QTest::newRow("Shift alone") << int(Qt::Key_Shift) << shift << "" << -1;
-        QTest::newRow("Alt+a belongs to the window")
-            << int(Qt::Key_A) << int(Qt::AltModifier) << "a" << -1;
-        QTest::newRow("Ctrl+digit produces nothing") << int(Qt::Key_5) << ctrl << "5" << -1;
-    }
     void keysAndTheirCharacterCodes() {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(QString, text);
-        QFETCH(int, keyAscii);
-        const std::optional<int> code = KeyAsciiOf(key, Qt::KeyboardModifiers(modifiers), text);
-        QCOMPARE(code.value_or(-1), keyAscii);
+        const Qt::KeyboardModifiers none, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier,
+                                          keypad = Qt::KeypadModifier, alt = Qt::AltModifier;
+        constexpr int kNothing = -1;  // no character notification
+        const struct {
+            const char* what;
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            QString text;
+            int keyAscii;
+        } cases[] = {
+            {"a digit", Qt::Key_7, none, "7", '7'},
+            {"a keypad digit", Qt::Key_7, keypad, "7", '7'},
+            {"a letter", Qt::Key_A, none, "a", 'a'},
+            {"an umlaut", Qt::Key_Adiaeresis, none, "ä", 0xE4},
+            {"a blank", Qt::Key_Space, none, " ", ' '},
+            {"Return is Enter", Qt::Key_Return, none, "\r", 13},
+            {"keypad Enter", Qt::Key_Enter, keypad, "\r", 13},
+            {"Escape", Qt::Key_Escape, none, "\x1b", 27},
+            {"Backspace", Qt::Key_Backspace, none, "\b", 8},
+            {"Ctrl+V", Qt::Key_V, ctrl, "\x16", 22},
+            {"Ctrl+V without text", Qt::Key_V, ctrl, "", 22},
+            {"Ctrl+A", Qt::Key_A, ctrl, "\x01", 1},
+            {"Tab", Qt::Key_Tab, none, "\t", kNothing},
+            {"Shift+Tab", Qt::Key_Backtab, shift, "", kNothing},
+            {"Delete", Qt::Key_Delete, none, "\x7f", kNothing},
+            {"an arrow", Qt::Key_Left, none, "", kNothing},
+            {"Home", Qt::Key_Home, none, "", kNothing},
+            {"a function key", Qt::Key_F2, none, "", kNothing},
+            {"Shift alone", Qt::Key_Shift, shift, "", kNothing},
+            {"Alt+a belongs to the window", Qt::Key_A, alt, "a", kNothing},
+            {"Ctrl+digit produces nothing", Qt::Key_5, ctrl, "5", kNothing},
+        };
+        for (const auto& c : cases) {
+            const int code = KeyAsciiOf(c.key, c.modifiers, c.text).value_or(kNothing);
+            QVERIFY2(code == c.keyAscii, qPrintable(QString("%1: %2").arg(c.what).arg(code)));
+        }
     }
 
     // The first key after a focus change replaces; a context menu or another program in between
     // is no change of focus.
     void aContextMenuIsNoChangeOfFocus() {
         MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::mouseClick(window.Box(2), Qt::LeftButton);
-        QTest::keyClicks(window.Box(2), "45");
-        QCOMPARE(window.Label(17)->text(), QString());
-        QMenu* menu = window.Box(2)->createStandardContextMenu();
-        QTimer::singleShot(0, menu, &QMenu::close);
+        QVERIFY_PLAYS(window, "click Text2; type 45; expect Label17 = ");
+        const std::unique_ptr<QMenu> menu(window.Box(2)->createStandardContextMenu());
+        QTimer::singleShot(0, menu.get(), &QMenu::close);
         menu->exec(window.Box(2)->mapToGlobal(QPoint(2, 2)));
-        delete menu;
-        // No validation ran, and the box is not fresh: the next digit is appended.
-        QCOMPARE(window.Label(17)->text(), QString());
+        // No validation ran, and the box is not fresh: the next key edits the text.
         QVERIFY(!window.Logic().FreshFocus(2));
-        QTest::keyClick(window.Box(2), Qt::Key_Backspace);
-        QCOMPARE(window.Box(2)->text(), QString("4"));
+        QVERIFY_PLAYS(window, "expect Label17 = ; key Backspace; expect Text2 = 4");
     }
 
     void switchingToAnotherProgramAndBackIsNoChangeOfFocus() {
         MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::mouseClick(window.Box(2), Qt::LeftButton);
-        QTest::keyClicks(window.Box(2), "95");
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        // Leaving the window validates nothing.
-        QCOMPARE(window.Box(2)->text(), QString("95"));
-        QCOMPARE(window.Label(17)->text(), QString());
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(QApplication::focusWidget(), window.Box(2));
+        // Leaving the window validates nothing; coming back to it is no arrival in the box, and
+        // leaving the box for real validates it once.
+        QVERIFY_PLAYS(window, "click Text2; type 95; away; expect Text2 = 95; expect Label17 = ");
+        QVERIFY_PLAYS(window, "expect focus Text2");
         QVERIFY(!window.Logic().FreshFocus(2));
-        // Leaving the box for real validates it once.
-        QTest::keyClick(window.Box(2), Qt::Key_Tab);
-        QCOMPARE(window.Box(2)->text(), QString("0"));
-        QCOMPARE(window.Label(17)->text(), QString("0.00 Km"));
+        QVERIFY_PLAYS(window, "tab; expect Text2 = 0; expect Label17 = 0.00 Km");
     }
 
     // Characters composed with a dead key or an input method arrive as committed text, which the
-    // boxes filter as they filter typed keys; a composition still pending changes nothing.
+    // boxes filter as they filter typed keys; a composition still pending changes nothing. Each
+    // box is entered after 30 in Text2 and Shift+Tab back into it, which selects the 30.
     void composedCharactersAreFilteredAsTypedOnes() {
         struct Case {
             const char* what;
@@ -123,20 +104,16 @@ class EntryTest : public QObject {
         };
         for (const Case& c : cases) {
             MainWindow window;
-            window.show();
-            QVERIFY(QTest::qWaitForWindowActive(&window));
-            QTest::mouseClick(window.Box(2), Qt::LeftButton);
-            QTest::keyClicks(window.Box(2), "30");
-            QTest::keyClick(window.Box(2), Qt::Key_Tab);
-            // Back into Text2 by Shift+Tab, which selects its 30; into another box by a click.
-            QTest::keyClick(window.Box(3), Qt::Key_Backtab, Qt::ShiftModifier);
-            if (c.box != 2) QTest::mouseClick(window.Box(c.box), Qt::LeftButton);
+            QVERIFY_PLAYS(window, c.box == 2 ? "click Text2; type 30; tab; backtab"
+                                             : "click Text2; type 30; tab; backtab; click Text13");
             QInputMethodEvent composed(c.pending, {});
             composed.setCommitString(c.committed);
             QApplication::sendEvent(window.Box(c.box), &composed);
-            const QString shown = window.Box(c.box)->text(), distance = window.Label(17)->text();
-            QVERIFY2(shown == c.shown && distance == c.distance,
-                     qPrintable(QString("%1: \"%2\", \"%3\"").arg(c.what, shown, distance)));
+            const QString problem =
+                qt_test::Play(window, QString("expect Text%1 = %2; expect Label17 = %3")
+                                          .arg(QString::number(c.box), c.shown, c.distance)
+                                          .toStdString());
+            QVERIFY2(problem.isEmpty(), qPrintable(c.what + (": " + problem)));
         }
     }
 
@@ -144,50 +121,32 @@ class EntryTest : public QObject {
     // box's editing shortcut after the handler: Ctrl+Shift+Backspace cleared the letter just
     // written. (Ctrl+U, Ctrl+K and the like are shortcuts on X11 only, so offscreen they could not
     // show it.)
-    void aKeyWithModifiersInALetterBoxOnlyToggles_data() {
-        QTest::addColumn<int>("key");
+    void backspaceWithModifiersInALetterBoxOnlyToggles_data() {
         QTest::addColumn<int>("modifiers");
         const int ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier, alt = Qt::AltModifier;
-        QTest::newRow("Ctrl+Shift+Alt+Backspace, as the fuzzer found it")
-            << int(Qt::Key_Backspace) << (ctrl | shift | alt);
-        QTest::newRow("Ctrl+Shift+Backspace clears no line")
-            << int(Qt::Key_Backspace) << (ctrl | shift);
-        QTest::newRow("Ctrl+Alt+Backspace clears no line")
-            << int(Qt::Key_Backspace) << (ctrl | alt);
+        QTest::newRow("Ctrl+Shift+Alt+Backspace, as the fuzzer found it") << (ctrl | shift | alt);
+        QTest::newRow("Ctrl+Shift+Backspace clears no line") << (ctrl | shift);
+        QTest::newRow("Ctrl+Alt+Backspace clears no line") << (ctrl | alt);
     }
-    void aKeyWithModifiersInALetterBoxOnlyToggles() {
-        QFETCH(int, key);
+    void backspaceWithModifiersInALetterBoxOnlyToggles() {
         QFETCH(int, modifiers);
         MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         // Shift+Tab from the first box lands in the destination latitude's letter, "S".
-        QTest::keyClick(window.Box(4), Qt::Key_Backtab, Qt::ShiftModifier);
-        QTest::keyClick(window.Box(15), Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(window.Box(15)->text(), QString("N"));
-        QTest::keyClick(window.Box(15), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(window.Box(15)->text(), QString("S"));
-        QCOMPARE(window.Label(17)->text(), QString("0.00 Km"));
-        QCOMPARE(window.Label(20)->text(), QString("egal"));
+        QVERIFY_PLAYS(window, "backtab; key CtrlA; expect Text15 = N");
+        QTest::keyClick(window.Box(15), Qt::Key_Backspace, Qt::KeyboardModifiers(modifiers));
+        QVERIFY_PLAYS(window, "expect Text15 = S; expect Label17 = 0.00 Km; expect Label20 = egal");
     }
 
     void aLetterBoxIgnoresPastingByKeyAndUndo() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         QGuiApplication::clipboard()->setText("X");
-        QTest::mouseClick(window.Box(13), Qt::LeftButton);
-        QTest::keyClick(window.Box(13), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(window.Box(13)->text(), QString("S"));
-        QTest::keyClick(window.Box(13), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(window.Box(13)->text(), QString("N"));
+        MainWindow window;
+        QVERIFY_PLAYS(window,
+                      "click Text13; key CtrlV; expect Text13 = S; key CtrlZ; expect Text13 = N");
     }
 
     void closingTheWindowRunsNoHandler() {
         auto* window = new MainWindow;
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        QTest::keyClicks(window->Box(4), "99");
+        QVERIFY_PLAYS(*window, "type 99");
         delete window;  // must not validate Text4 on a half-destroyed window
     }
 };

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLocale>
+#include <QSignalSpy>
 #include <QTest>
 #include <cmath>
 #include <iterator>
@@ -112,6 +113,25 @@ QString Perform(qt::MainWindow& window, const sessions::Step& step) {
         }
         default:  // the expectations, which are not played
             break;
+    }
+    return {};
+}
+
+QString Play(qt::MainWindow& window, const std::string& script) {
+    const QSignalSpy beeps(&window, &qt::MainWindow::Beeped);
+    if (!window.isActiveWindow())
+        if (QString problem = Activate(&window); !problem.isEmpty()) return problem;
+    const std::vector<sessions::Step> steps = sessions::Parse(script);
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const QString problem =
+            sessions::IsExpectation(steps[i])
+                ? QString::fromStdString(
+                      sessions::Missed(steps[i], StateOf(window, static_cast<int>(beeps.count()))))
+                : Perform(window, steps[i]);
+        if (!problem.isEmpty())
+            return QString("step %1 of \"%2\": %3")
+                .arg(i + 1)
+                .arg(QString::fromStdString(script), problem);
     }
     return {};
 }
