@@ -1,6 +1,7 @@
 // The window as it opens, and the results the recalculation writes for the worked results that
-// both windows share. (The sessions press Enter and Escape in the boxes and go on typing into
-// the window: neither closes it.)
+// both windows share; its boxes in tab order as tests/data/boxes.tsv has them are checked over
+// the AT-SPI bus (tests/accessibility/screen_reader_client.py). (The sessions press Enter and
+// Escape in the boxes and go on typing into the window: neither closes it.)
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -8,15 +9,12 @@
 #include <string>
 #include <utility>
 
-#include "box_table.h"
 #include "form/layout.h"
 #include "qt/main_window.h"
 #include "sessions/worked_results.h"
 #include "user_actions.h"
 
-using qt::EditBox;
 using qt::MainWindow;
-using qt_test::BoxTable;
 
 namespace {
 
@@ -38,28 +36,6 @@ class WindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // Tab goes through the boxes in the table's order and wraps to the first. Each box holds its
-    // initial text and refuses a typed character past its length, the first key replacing the
-    // text (the first box is fresh as the window opens); a letter box's one letter turns at each
-    // key, so two bring it back. What a screen reader reads of each is checked over the AT-SPI
-    // bus (tests/accessibility/screen_reader_client.py).
-    void tabbingThroughTheBoxesFindsEachAsTheTableHasIt() {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        for (int step = 0; step <= BoxTable().size(); ++step) {
-            const qt_test::BoxRow& row = BoxTable()[step % BoxTable().size()];
-            EditBox* box = window.Box(row.box);
-            QCOMPARE(QApplication::focusWidget(), box);
-            if (step == BoxTable().size()) break;
-            QCOMPARE(box->text(), row.initial);
-            QTest::keyClicks(box, QString(row.maxLength + 1, '1'));
-            const bool letter = row.initial != "0";
-            QCOMPARE(box->text(), letter ? row.initial : QString(row.maxLength, '1'));
-            QTest::keyClick(box, Qt::Key_Tab);
-        }
-    }
-
     // Captions and fonts as the labels and boxes draw them, in the top-level window Form1.
     void captionsAndFontsAsDrawn() {
         // Label1 to Label20, five to a line.
@@ -87,8 +63,8 @@ class WindowTest : public QObject {
                                                      : "18 pt";
             QCOMPARE(drawn(window.Label(n)), QString("Label%1: %2").arg(n).arg(font));
         }
-        for (const qt_test::BoxRow& box : BoxTable())
-            QCOMPARE(drawn(window.Box(box.box)), QString("Text%1: 12 pt bold").arg(box.box));
+        for (int n = 1; n <= form::kBoxCount; ++n)
+            QCOMPARE(drawn(window.Box(n)), QString("Text%1: 12 pt bold").arg(n));
     }
 
     void clickingALabelOrALineMovesNoFocus_data() {
