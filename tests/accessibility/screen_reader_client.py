@@ -86,27 +86,22 @@ def said(events, carets=False):
             if (e.type in kinds and (carets or e.type == "focus:")) or announcing()(e)]
 
 
-def announcements(events):
-    return [name for kind, name in said(events) if kind == "announced"]
+def said_as(kind):
+    return lambda events: [name for what, name in said(events) if what == kind]
 
 
-def focused(events):
-    return [name for kind, name in said(events) if kind == "focus"]
+announcements, focused = said_as("announced"), said_as("focus")
 
 
 def press(*actions):
-    """Key names ("Tab", "shift+Tab") are pressed, other strings typed, functions called."""
+    """Key names ("Tab", "BackSpace", "shift+Tab") are pressed, other strings typed, functions
+    called."""
     for action in actions:
         if callable(action):
             action()
         else:
-            verb = "key" if action.istitle() or "+" in action else "type"
+            verb = "key" if action[:1].isupper() or "+" in action else "type"
             subprocess.run(["xdotool", verb, "--delay", "40", action], check=True)
-
-
-def press_key(name):
-    """A key whose name reads as text to press()."""
-    subprocess.run(["xdotool", "key", name], check=True)
 
 
 def extents(accessible):
@@ -328,7 +323,7 @@ class BerlinToMunich(Fernbogen):
                  "von Länge Halbkugel", "von Breite Minuten auf 0 gesetzt, "
                  "Entfernung 10002 km, Richtung 11,6ter Längengrad West"),
                 ("von Länge Sekunden emptied by Backspace and left: its return to 0 is said",
-                 "von Länge Sekunden", None, [lambda: press_key("BackSpace"), "shift+Tab"],
+                 "von Länge Sekunden", None, ["BackSpace", "shift+Tab"],
                  "von Länge Minuten", "von Länge Sekunden leer, auf 0 gesetzt, "
                  "Entfernung 10002 km, Richtung 11,6ter Längengrad West"),
                 # Last: the check after the loop reads this row's events.
