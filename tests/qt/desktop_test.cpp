@@ -53,9 +53,16 @@ class DesktopTest : public QObject {
   private slots:
     void initTestCase() { QVERIFY(qt::InstallGermanQtTexts(*qApp)); }
 
+    // The icon files up to the task switcher's size; in the title bar's 32 pixels a dark grey dial
+    // with a black rim, the needle blue towards the upper right and white to the lower left, in a
+    // transparent surround.
     void theWindowCarriesTheIconUpToTheTaskSwitchersSize() {
-        MainWindow window;
-        const QIcon icon = window.windowIcon();
+        const QIcon icon = MainWindow().windowIcon();
+        const auto image = [&icon](int size) {
+            return icon.pixmap(QSize(size, size), 1.0)
+                .toImage()
+                .convertToFormat(QImage::Format_ARGB32);
+        };
         const QList<int> sizes{16, 32, 48, 64, 128};
         QCOMPARE(icon.availableSizes().size(), sizes.size());
         for (int size : sizes) {
@@ -63,25 +70,15 @@ class DesktopTest : public QObject {
             const QString file = QStringLiteral(FERNBOGEN_ICON_DIR "/fernbogen-%1.png").arg(size);
             const QImage drawn = QImage(file).convertToFormat(QImage::Format_ARGB32);
             QVERIFY2(!drawn.isNull(), qPrintable(file));
-            QCOMPARE(icon.pixmap(QSize(size, size), 1.0)
-                         .toImage()
-                         .convertToFormat(QImage::Format_ARGB32),
-                     drawn);
+            QCOMPARE(image(size), drawn);
         }
-    }
-
-    void theTitleBarIconHasATransparentSurround() {
-        const QImage icon = QImage(QStringLiteral(":/icons/fernbogen-32.png"))
-                                .convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(icon.size(), QSize(32, 32));
+        const QImage titleBar = image(32);
         for (QPoint corner : {QPoint(0, 0), QPoint(31, 0), QPoint(0, 31), QPoint(31, 31)})
-            QCOMPARE(qAlpha(icon.pixel(corner)), 0);
-        // Dark grey dial, black rim; the needle blue towards the upper right, white to the lower
-        // left.
-        QCOMPARE(icon.pixel(16, 22), qRgb(128, 128, 128));
-        QCOMPARE(icon.pixel(16, 31), qRgb(0, 0, 0));
-        QCOMPARE(icon.pixel(19, 12), qRgb(0, 0, 255));
-        QCOMPARE(icon.pixel(12, 19), qRgb(255, 255, 255));
+            QCOMPARE(qAlpha(titleBar.pixel(corner)), 0);
+        QCOMPARE(titleBar.pixel(16, 22), qRgb(128, 128, 128));
+        QCOMPARE(titleBar.pixel(16, 31), qRgb(0, 0, 0));
+        QCOMPARE(titleBar.pixel(19, 12), qRgb(0, 0, 255));
+        QCOMPARE(titleBar.pixel(12, 19), qRgb(255, 255, 255));
     }
 
     void aBoxsContextMenuIsGermanWhileNumbersKeepTheLocale() {
@@ -168,26 +165,20 @@ class DesktopTest : public QObject {
         const double scale = ScaleFactor();
         QCOMPARE(window.size(), QSize(503, 175));
         QCOMPARE(window.devicePixelRatio(), scale);
-        const QImage shot = window.grab().toImage();
-        QCOMPARE(shot.size(), QSize(qRound(503 * scale), qRound(175 * scale)));
+        const sessions::Painted shot = PaintedOf(window);
+        QCOMPARE(QSize(shot.width, shot.height), QSize(qRound(503 * scale), qRound(175 * scale)));
+        const auto at = [scale](int pixels) { return qRound(pixels * scale); };
+        const auto line = [&shot](long x, long y) { return shot.At(x, y) == 0x0000C0; };
         // Line3, Line1 and Line2 cross x = 100 and Line4 and Line5 y = 20, each 3 pixels wide:
         // 3 * scale device pixels of line colour each.
-        const QRgb line = qRgb(0, 0, 0xC0);
         int rows = 0, columns = 0;
-        for (int y = 0; y < shot.height(); ++y)
-            if (shot.pixel(qRound(100 * scale), y) == line) ++rows;
-        for (int x = 0; x < shot.width(); ++x)
-            if (shot.pixel(x, qRound(20 * scale)) == line) ++columns;
-        QCOMPARE(rows, 3 * qRound(3 * scale));
-        QCOMPARE(columns, 2 * qRound(3 * scale));
+        for (int y = 0; y < shot.height; ++y) rows += line(at(100), y);
+        for (int x = 0; x < shot.width; ++x) columns += line(x, at(20));
+        QCOMPARE(rows, 3 * at(3));
+        QCOMPARE(columns, 2 * at(3));
         // Line4 begins at y = 8 and Line1 at x = 2, from their first pixel on.
-        const auto pixel = [&](int x, int y) {
-            return shot.pixel(qRound(x * scale), qRound(y * scale));
-        };
-        QCOMPARE(pixel(212, 8), line);
-        QVERIFY(shot.pixel(qRound(212 * scale), qRound(8 * scale) - 1) != line);
-        QCOMPARE(pixel(2, 73), line);
-        QVERIFY(shot.pixel(qRound(2 * scale) - 1, qRound(73 * scale)) != line);
+        QVERIFY(line(at(212), at(8)) && !line(at(212), at(8) - 1));
+        QVERIFY(line(at(2), at(73)) && !line(at(2) - 1, at(73)));
     }
 };
 
