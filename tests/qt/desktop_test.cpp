@@ -1,9 +1,13 @@
 // The window as a desktop program: its icon, Qt's own texts in German, what a screen reader hears,
 // where and how large it draws its controls on a display of higher density (this test also runs
-// with QT_SCALE_FACTOR=2), and that its figures read in a dark desktop scheme.
+// with QT_SCALE_FACTOR=2), that its figures read in a dark desktop scheme, what copying a result
+// puts on the clipboard, and, on a virtual X display of its own (a third run), into the primary
+// selection, and that the guard's beep reaches the display server as its bell.
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QTest>
 #include <memory>
@@ -12,9 +16,15 @@
 #include "qt/main_window.h"
 #include "qt/translations.h"
 #include "sessions/painted.h"
+#include "sessions/worked_results.h"
 #include "user_actions.h"
 
+// After Qt's headers: Xlib's macros would break them.
+#include <X11/XKBlib.h>
+
 using qt::MainWindow;
+
+Q_DECLARE_METATYPE(const sessions::CopiedResult*)
 
 namespace {
 
@@ -52,6 +62,7 @@ class DesktopTest : public QObject {
 
   private slots:
     void initTestCase() { QVERIFY(qt::InstallGermanQtTexts(*qApp)); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     // The icon files up to the task switcher's size; in the title bar's 32 pixels a dark grey dial
     // with a black rim, the needle blue towards the upper right and white to the lower left, in a
@@ -179,6 +190,91 @@ class DesktopTest : public QObject {
         // Line4 begins at y = 8 and Line1 at x = 2, from their first pixel on.
         QVERIFY(line(at(212), at(8)) && !line(at(212), at(8) - 1));
         QVERIFY(line(at(2), at(73)) && !line(at(2) - 1, at(73)));
+    }
+
+    void kopierenPutsTheFieldsTextOnTheClipboard_data() {
+        QTest::addColumn<const sessions::CopiedResult*>("row");
+        for (const auto& row : sessions::AllCopiedResults()) QTest::newRow(row.name) << &row;
+    }
+    void kopierenPutsTheFieldsTextOnTheClipboard() {
+        QFETCH(const sessions::CopiedResult*, row);
+        QLocale::setDefault(row->decimalSeparator == ',' ? QLocale(QLocale::German) : QLocale::c());
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        const QString before = QStringLiteral("on the clipboard before");
+        clipboard->setText(before);
+        if (clipboard->supportsSelection()) clipboard->setText(before, QClipboard::Selection);
+        // Qt's X11 window has a primary selection to fill; offscreen there is none.
+        QCOMPARE(clipboard->supportsSelection(), QGuiApplication::platformName() == "xcb");
+
+        MainWindow window;
+        if (row->worked) {
+            const auto texts = sessions::BoxTexts(sessions::WorkedResultNamed(row->worked).points);
+            for (int n = 1; n <= form::kBoxCount; ++n)
+                window.Box(n)->WriteText(QString::fromStdString(texts[n - 1]));
+        }
+        // Enter in the first box, where the window put the focus, shows the results and leaves
+        // the box no longer fresh.
+        QVERIFY_PLAYS(window, row->worked ? "key Enter" : "");
+        const QString shown = QString::fromStdString(sessions::CopiedText(*row));
+        QCOMPARE(window.Label(row->field)->text(), shown);
+        const QString expected = shown.isEmpty() ? before : shown;
+        // Neither a focus change nor a validation may follow: one would make the box fresh, the
+        // other write the empty results.
+        const bool fresh = window.Logic().FreshFocus(4);
+        // The boxes' texts, the results and the focus, which the menu must leave as they are.
+        const auto state = [&] {
+            return QString::fromStdString(sessions::LineOf(qt_test::StateOf(window, 0)));
+        };
+        const QString stateBefore = state();
+
+        QLabel* field = window.Label(row->field);
+        QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, field->geometry().center());
+        QTRY_VERIFY2(qobject_cast<QMenu*>(QApplication::activePopupWidget()),
+                     "no menu opened on the right click");
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QCOMPARE(menu->actions().size(), 1);
+        QAction* entry = menu->actions().front();
+        QCOMPARE(entry->text(), QString("Kopieren"));
+        QCOMPARE(entry->isEnabled(), !shown.isEmpty());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+        // A disabled entry leaves its menu open.
+        if (QApplication::activePopupWidget() == menu) QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY2(!QApplication::activePopupWidget(), "the menu is still open");
+
+        QCOMPARE(clipboard->text(), expected);
+        if (clipboard->supportsSelection())
+            QCOMPARE(clipboard->text(QClipboard::Selection), expected);
+        QCOMPARE(field->hasSelectedText(), false);
+        QCOMPARE(window.Logic().FreshFocus(4), fresh);
+        QCOMPARE(state(), stateBefore);
+    }
+
+    void theGuardRingsTheDisplaysBellOnce() {
+        if (QGuiApplication::platformName() != "xcb") QSKIP("a bell is heard on X11 only");
+        // A second client of the display, told of every bell the server rings.
+        Display* display = XOpenDisplay(nullptr);
+        QVERIFY(display);
+        int opcode = 0, xkbEvent = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
+        QVERIFY(XkbQueryExtension(display, &opcode, &xkbEvent, &error, &major, &minor));
+        XkbSelectEvents(display, XkbUseCoreKbd, XkbBellNotifyMask, XkbBellNotifyMask);
+        XSync(display, False);
+        int bells = 0;
+        const auto countBells = [&] {
+            while (XPending(display)) {
+                XkbEvent event;
+                XNextEvent(display, &event.core);
+                if (event.type == xkbEvent && event.any.xkb_type == XkbBellNotify) ++bells;
+            }
+            return bells;
+        };
+
+        qt::MainWindow window;
+        // 90 degrees of start latitude are in range, and ring nothing; 30 minutes more are not.
+        QVERIFY_PLAYS(window, "click Text1; type 90; tab; type 30; key Enter; expect Text1 = 0");
+        QTRY_VERIFY(countBells() > 0);
+        QTest::qWait(100);
+        QCOMPARE(countBells(), 1);
+        XCloseDisplay(display);
     }
 };
 
