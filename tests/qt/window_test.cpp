@@ -1,20 +1,28 @@
-// The window as it opens, and the results the recalculation writes for the worked results that
-// both windows share; its boxes in tab order as tests/data/boxes.tsv has them are checked over
-// the AT-SPI bus (tests/accessibility/screen_reader_client.py). (The sessions press Enter and
-// Escape in the boxes and go on typing into the window: neither closes it.)
+// The window as it opens, every user session replayed through its real widgets (mouse clicks, key
+// presses, Tab, the clipboard and the boxes' paste action), and the results the recalculation
+// writes for the worked results that both windows share. Its boxes in tab order as
+// tests/data/boxes.tsv has them are checked over the AT-SPI bus
+// (tests/accessibility/screen_reader_client.py). (The sessions press Enter and Escape in the
+// boxes and go on typing into the window: neither closes it.)
 #include <QLabel>
+#include <QLocale>
 #include <QSignalSpy>
+#include <QTemporaryFile>
 #include <QTest>
 #include <array>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "form/layout.h"
 #include "qt/main_window.h"
+#include "sessions/session.h"
 #include "sessions/worked_results.h"
 #include "user_actions.h"
 
 using qt::MainWindow;
+
+Q_DECLARE_METATYPE(const sessions::Session*)
 
 namespace {
 
@@ -36,6 +44,8 @@ class WindowTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
     // Captions and fonts as the labels and boxes draw them, in the top-level window Form1.
     void captionsAndFontsAsDrawn() {
         // Label1 to Label20, five to a line.
@@ -102,6 +112,29 @@ class WindowTest : public QObject {
     void theGuardZeroesTheGroupBeepsAndWritesNoLabel() {
         const std::string wrong = sessions::WrongGuardTrips(Recalculated);
         QVERIFY2(wrong.empty(), wrong.c_str());
+    }
+
+    void session_data() {
+        QTest::addColumn<const sessions::Session*>("session");
+        for (const sessions::Session& s : sessions::AllSessions()) QTest::newRow(s.name) << &s;
+    }
+    void session() {
+        QFETCH(const sessions::Session*, session);
+        qt::MainWindow window;
+        QVERIFY_PLAYS(window, session->script);
+    }
+
+    void aStepFileNamingAnUnknownKeyFailsWhenReadWithItsLine() {
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        file.write("= a session\nclick Text1; type 5\nkey Enterr\n");
+        file.close();
+        try {
+            sessions::ReadStepFile(file.fileName().toStdString());
+            QFAIL("the file was read");
+        } catch (const std::invalid_argument& e) {
+            QCOMPARE(QString(e.what()), file.fileName() + ":3: no such key: Enterr");
+        }
     }
 };
 
