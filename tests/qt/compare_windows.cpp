@@ -93,9 +93,15 @@ struct Tally {
     int reports = 0;
 };
 
-// Plays the session of one seed, compared with the Win32 window's states where it has them.
-void Play(std::uint64_t seed, const std::vector<std::string>* win32, Tally& tally) {
+// Plays the session of one seed, compared with the Win32 window's states where there are any.
+void Play(std::uint64_t seed, const Win32States* states, Tally& tally) {
     const std::vector<Step> steps = sessions::Generate(seed);
+    const std::vector<std::string>* win32 = nullptr;
+    if (states) {
+        const auto found = std::find_if(states->begin(), states->end(),
+                                        [seed](const auto& state) { return state.first == seed; });
+        win32 = found != states->end() ? &found->second : nullptr;
+    }
     const auto report = [&](std::size_t done, const std::string& what, const std::string& detail) {
         if (tally.reports++ >= kMaxReports) return;
         std::printf("%s in session %llu after action %zu of %zu\n", what.c_str(),
@@ -104,7 +110,7 @@ void Play(std::uint64_t seed, const std::vector<std::string>* win32, Tally& tall
             std::printf("  %3zu  %s\n", i + 1, sessions::ScriptOf(steps[i]).c_str());
         std::printf("%s", detail.c_str());
     };
-    if (win32 && win32->size() != steps.size() + 1) {
+    if (states && (!win32 || win32->size() != steps.size() + 1)) {
         ++tally.differing;
         report(0, "DIFFERENCE: no Win32 state for each action", "");
         win32 = nullptr;
@@ -166,16 +172,7 @@ int main(int argc, char** argv) {
         for (const auto& [seed, lines] : *win32States) seeds.push_back(seed);
 
     Tally tally;
-    const std::vector<std::string> none;
-    for (const std::uint64_t seed : seeds) {
-        const std::vector<std::string>* win32 = nullptr;
-        if (win32States) {
-            const auto found = std::find_if(win32States->begin(), win32States->end(),
-                                            [seed](const auto& s) { return s.first == seed; });
-            win32 = found != win32States->end() ? &found->second : &none;
-        }
-        Play(seed, win32, tally);
-    }
+    for (const std::uint64_t seed : seeds) Play(seed, win32States ? &*win32States : nullptr, tally);
 
     std::printf("%d sessions, %ld actions: %d with wrong results", tally.sessions, tally.actions,
                 tally.wrong);

@@ -37,6 +37,11 @@ double ScaleFactor() {
     return qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
 }
 
+// Logical pixels in device pixels at this scale.
+int Device(double pixels) {
+    return qRound(pixels * ScaleFactor());
+}
+
 // The window as painted, in device pixels at this scale.
 sessions::Painted PaintedOf(MainWindow& window) {
     // Rows of 32-bit pixels need no padding.
@@ -127,11 +132,9 @@ class DesktopTest : public QObject {
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const double scale = ScaleFactor();
         const std::string misplaced = sessions::Misplaced(
-            PaintedOf(window),
-            [scale](int twips) { return qRound(form::TwipsToPixels(twips) * scale); },
-            qRound(2 * scale), qRound(scale));
+            PaintedOf(window), [](int twips) { return Device(form::TwipsToPixels(twips)); },
+            Device(2), Device(1));
         QVERIFY2(misplaced.empty(), misplaced.c_str());
     }
 
@@ -143,11 +146,7 @@ class DesktopTest : public QObject {
         const QPalette dark(text, grey, grey, grey, grey, text, text, grey, grey);
         QApplication::setPalette(dark);
         MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::keyClicks(window.Box(4), QStringLiteral("13"));
-        QTest::keyClick(window.Box(4), Qt::Key_Tab);
-        const double scale = ScaleFactor();
+        QVERIFY_PLAYS(window, "type 13; tab");
         QStringList seen;
         for (const QPalette& palette : {dark, light, dark}) {
             QApplication::setPalette(palette);
@@ -155,9 +154,8 @@ class DesktopTest : public QObject {
             for (const QWidget* field :
                  std::initializer_list<QWidget*>{window.Box(4), window.Label(17)}) {
                 const QRect r = field->geometry().adjusted(3, 3, -3, -3);
-                const auto at = [scale](int pixels) { return qRound(pixels * scale); };
-                const sessions::Area area{at(r.left()), at(r.top()), at(r.right() + 1),
-                                          at(r.bottom() + 1)};
+                const sessions::Area area{Device(r.left()), Device(r.top()), Device(r.right() + 1),
+                                          Device(r.bottom() + 1)};
                 seen << QString::number(sessions::FigureContrast(painted, area), 'f', 2);
             }
         }
@@ -173,23 +171,21 @@ class DesktopTest : public QObject {
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const double scale = ScaleFactor();
         QCOMPARE(window.size(), QSize(503, 175));
-        QCOMPARE(window.devicePixelRatio(), scale);
+        QCOMPARE(window.devicePixelRatio(), ScaleFactor());
         const sessions::Painted shot = PaintedOf(window);
-        QCOMPARE(QSize(shot.width, shot.height), QSize(qRound(503 * scale), qRound(175 * scale)));
-        const auto at = [scale](int pixels) { return qRound(pixels * scale); };
+        QCOMPARE(QSize(shot.width, shot.height), QSize(Device(503), Device(175)));
         const auto line = [&shot](long x, long y) { return shot.At(x, y) == 0x0000C0; };
         // Line3, Line1 and Line2 cross x = 100 and Line4 and Line5 y = 20, each 3 pixels wide:
         // 3 * scale device pixels of line colour each.
         int rows = 0, columns = 0;
-        for (int y = 0; y < shot.height; ++y) rows += line(at(100), y);
-        for (int x = 0; x < shot.width; ++x) columns += line(x, at(20));
-        QCOMPARE(rows, 3 * at(3));
-        QCOMPARE(columns, 2 * at(3));
+        for (int y = 0; y < shot.height; ++y) rows += line(Device(100), y);
+        for (int x = 0; x < shot.width; ++x) columns += line(x, Device(20));
+        QCOMPARE(rows, 3 * Device(3));
+        QCOMPARE(columns, 2 * Device(3));
         // Line4 begins at y = 8 and Line1 at x = 2, from their first pixel on.
-        QVERIFY(line(at(212), at(8)) && !line(at(212), at(8) - 1));
-        QVERIFY(line(at(2), at(73)) && !line(at(2) - 1, at(73)));
+        QVERIFY(line(Device(212), Device(8)) && !line(Device(212), Device(8) - 1));
+        QVERIFY(line(Device(2), Device(73)) && !line(Device(2) - 1, Device(73)));
     }
 
     void kopierenPutsTheFieldsTextOnTheClipboard_data() {
