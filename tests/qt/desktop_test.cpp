@@ -130,8 +130,7 @@ class DesktopTest : public QObject {
     // begins at its place's left edge, and each unit sign's ink lies within its place.
     void everyControlIsDrawnWhereTheLayoutPutsIt() {
         MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY_PLAYS(window, "");
         const std::string misplaced = sessions::Misplaced(
             PaintedOf(window), [](int twips) { return Device(form::TwipsToPixels(twips)); },
             Device(2), Device(1));
@@ -169,8 +168,7 @@ class DesktopTest : public QObject {
     // multiplies the device pixels, and the lines stay solid, not smeared.
     void theWindowScalesWithTheDisplay() {
         MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY_PLAYS(window, "");
         QCOMPARE(window.size(), QSize(503, 175));
         QCOMPARE(window.devicePixelRatio(), ScaleFactor());
         const sessions::Painted shot = PaintedOf(window);

@@ -16,9 +16,9 @@ namespace qt_test {
 // actions and are not played.
 QString Perform(qt::MainWindow& window, const sessions::Step& step);
 
-// Shows the window and brings it to the front unless it is active, then plays a script on it,
-// checking its expectations as they come, with the guard's beeps counted from the script's start.
-// Returns what went wrong at which step, or nothing.
+// Shows the window and brings it to the front unless it is active (all that an empty script does),
+// then plays a script on it, checking its expectations as they come, with the guard's beeps
+// counted from the script's start. Returns what went wrong at which step, or nothing.
 QString Play(qt::MainWindow& window, const std::string& script);
 
 // What the window shows now, with the guard's beeps counted by the caller.
