@@ -41,11 +41,10 @@ class Heard:
         try:
             # An announcement's sentence is its data, and it is spoken as it comes, as a
             # notification is when it shows.
-            if event.type == "object:announcement":
-                self.events.append(Event(event.type, event.source.getRole(), str(event.any_data), 1))
-                return
-            self.events.append(Event(event.type, event.source.getRole(), event.source.name,
-                                     event.detail1))
+            announced = event.type == "object:announcement"
+            self.events.append(Event(event.type, event.source.getRole(),
+                                     str(event.any_data) if announced else event.source.name,
+                                     1 if announced else event.detail1))
         except GLib.Error:
             pass
 

@@ -12,13 +12,11 @@ sizes="16 32 48 64 128 256"
 id=de.fernbogen.fernbogen
 
 icons() {
-    for size in $sizes; do
-        [ "$(identify -format '%wx%h' "res/icons/fernbogen-$size.png")" = "${size}x$size" ] ||
-            fail "fernbogen-$size.png is not $size by $size"
-    done
-    for size in 16 20 24 32; do
-        colours=$(identify -format '%k' "res/icons/fernbogen-$size.png")
-        [ "$colours" -le 16 ] || fail "fernbogen-$size.png has $colours colours, more than 16"
+    # Up to 32 pixels in 16 colours.
+    for size in 16 20 24 32 40 48 64 128 256; do
+        read -r pixels colours <<<"$(identify -format '%wx%h %k' "res/icons/fernbogen-$size.png")"
+        [ "$pixels" = "${size}x$size" ] || fail "fernbogen-$size.png is not $size by $size"
+        [ "$size" -gt 32 ] || [ "$colours" -le 16 ] || fail "fernbogen-$size.png has $colours colours, more than 16"
     done
     # The .ico holds the PNGs' pixels: up to 32 in 16 colours (4 bits), from 40 in full colour.
     listing=$(icotool -l res/icons/fernbogen.ico)

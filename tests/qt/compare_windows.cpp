@@ -86,11 +86,8 @@ std::string Difference(const sessions::WindowState& qt, const std::string& win32
 }
 
 struct Tally {
-    int sessions = 0;
+    int sessions = 0, differing = 0, wrong = 0, reports = 0;
     long actions = 0;
-    int differing = 0;
-    int wrong = 0;
-    int reports = 0;
 };
 
 // Plays the session of one seed, compared with the Win32 window's states where there are any.

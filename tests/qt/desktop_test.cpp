@@ -28,11 +28,6 @@ Q_DECLARE_METATYPE(const sessions::CopiedResult*)
 
 namespace {
 
-// A menu entry as the user reads it: without the access-key marker and the shortcut.
-QString Readable(const QAction* action) {
-    return action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
-}
-
 double ScaleFactor() {
     return qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
 }
@@ -101,8 +96,9 @@ class DesktopTest : public QObject {
         MainWindow window;
         std::unique_ptr<QMenu> menu(window.Box(4)->createStandardContextMenu());
         QStringList entries;
+        // Each entry as the user reads it: without the access-key marker and the shortcut.
         for (const QAction* action : menu->actions())
-            if (!action->isSeparator()) entries << Readable(action);
+            if (!action->isSeparator()) entries << action->text().section('\t', 0, 0).remove('&');
         for (const char* expected :
              {"Rückgängig", "Ausschneiden", "Kopieren", "Einfügen", "Löschen", "Alles auswählen"})
             QVERIFY2(entries.contains(QString::fromUtf8(expected)),
