@@ -212,10 +212,7 @@ class DesktopTest : public QObject {
         // other write the empty results.
         const bool fresh = window.Logic().FreshFocus(4);
         // The boxes' texts, the results and the focus, which the menu must leave as they are.
-        const auto state = [&] {
-            return QString::fromStdString(sessions::LineOf(qt_test::StateOf(window, 0)));
-        };
-        const QString stateBefore = state();
+        const std::string stateBefore = sessions::LineOf(qt_test::StateOf(window, 0));
 
         QLabel* field = window.Label(row->field);
         QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, field->geometry().center());
@@ -236,7 +233,7 @@ class DesktopTest : public QObject {
             QCOMPARE(clipboard->text(QClipboard::Selection), expected);
         QCOMPARE(field->hasSelectedText(), false);
         QCOMPARE(window.Logic().FreshFocus(4), fresh);
-        QCOMPARE(state(), stateBefore);
+        QCOMPARE(sessions::LineOf(qt_test::StateOf(window, 0)), stateBefore);
     }
 
     void theGuardRingsTheDisplaysBellOnce() {

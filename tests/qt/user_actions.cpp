@@ -30,8 +30,10 @@ void PressKey(const sessions::Step& step) {
     QTest::keyClick(Focused(), kKeys[static_cast<int>(step.key)]);
 }
 
-// Brings a window to the front as the window system does when its user turns to it.
+// Brings a window to the front as the window system does when its user turns to it, unless it is
+// there already.
 QString Activate(QWidget* window) {
+    if (window->isActiveWindow()) return {};
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window))
@@ -50,8 +52,7 @@ QString GoAway(QWidget& window) {
 
 // A click into a window that is not active brings it to the front first.
 QString Click(QWidget* control, const std::string& edge) {
-    if (!control->window()->isActiveWindow())
-        if (QString problem = Activate(control->window()); !problem.isEmpty()) return problem;
+    if (QString problem = Activate(control->window()); !problem.isEmpty()) return problem;
     const int y = control->height() / 2;
     QPoint at = control->rect().center();
     if (edge == sessions::kLeftEdge) at = QPoint(1, y);
@@ -119,8 +120,7 @@ QString Perform(qt::MainWindow& window, const sessions::Step& step) {
 
 QString Play(qt::MainWindow& window, const std::string& script) {
     const QSignalSpy beeps(&window, &qt::MainWindow::Beeped);
-    if (!window.isActiveWindow())
-        if (QString problem = Activate(&window); !problem.isEmpty()) return problem;
+    if (QString problem = Activate(&window); !problem.isEmpty()) return problem;
     const std::vector<sessions::Step> steps = sessions::Parse(script);
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const QString problem =
