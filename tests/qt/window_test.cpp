@@ -10,13 +10,11 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
-#include <array>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -54,8 +52,6 @@ class WindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { QLocale::setDefault(QLocale::c()); }
-
     // Captions and fonts as the labels and boxes draw them, in the top-level window Form1.
     void captionsAndFontsAsDrawn() {
         // Label1 to Label20, five to a line.
