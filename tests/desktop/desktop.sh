@@ -54,13 +54,14 @@ package() {
     cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
     deb=$(ls "$work"/fernbogen_*_*.deb) root=$work/root
     dpkg-deb -x "$deb" "$root"
-    diff -u <(cd "$root" && find . -type f -printf '/%P\n' | sort) <({
+    diff -u <({
         printf '%s\n' /usr/bin/fernbogen /usr/share/applications/$id.desktop \
             /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/scalable/apps/fernbogen.svg \
             /usr/share/man/man1/fernbogen.1.gz /usr/share/doc/fernbogen/copyright \
             /usr/share/doc/fernbogen/changelog.gz
         for size in $sizes; do echo "/usr/share/icons/hicolor/${size}x$size/apps/fernbogen.png"; done
-    } | sort) || fail "the package holds other files than expected"
+    } | sort) <(cd "$root" && find . -type f -printf '/%P\n' | sort) ||
+        fail "the package holds other files than expected"
     for size in $sizes; do
         cmp -s "res/icons/fernbogen-$size.png" "$root/usr/share/icons/hicolor/${size}x$size/apps/fernbogen.png" ||
             fail "the packaged $size pixel icon is not fernbogen-$size.png"

@@ -1,11 +1,10 @@
-// The window as it opens, every user session replayed through its real widgets (mouse clicks, key
-// presses, Tab, the clipboard and the boxes' paste action), the results the recalculation writes
-// for the worked results that both windows share, and what the boxes deliver to the form's
-// handlers: the character codes of keys, and the focus notifications of real changes of focus
-// only. Its boxes in tab order as
+// The window through its real widgets: as it opens, in every user session (mouse clicks, key
+// presses, Tab, the clipboard and the boxes' paste action), with the worked results that both
+// windows share, and in what its boxes deliver to the form's handlers: the character codes of keys,
+// and the focus notifications of real changes of focus only. Its boxes in tab order as
 // tests/data/boxes.tsv has them are checked over the AT-SPI bus
-// (tests/accessibility/screen_reader_client.py). (The sessions press Enter and Escape in the
-// boxes and go on typing into the window: neither closes it.)
+// (tests/accessibility/screen_reader_client.py). (The sessions press Enter and Escape in the boxes
+// and go on typing into the window: neither closes it.)
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
