@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The desktop program around the window, one check per call: the icon files, the Windows resource
-# script, the Linux install tree and the Debian package, all from the build in BUILD_DIR.
-# Usage: tests/desktop/desktop.sh icons|resources|install_tree|package BUILD_DIR
+# script and the Debian package, all from the build in BUILD_DIR.
+# Usage: tests/desktop/desktop.sh icons|resources|package BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 check=$1 build=$(realpath "$2")
@@ -12,13 +12,11 @@ sizes="16 32 48 64 128 256"
 id=de.fernbogen.fernbogen
 
 icons() {
-    for size in $sizes; do
-        [ "$(identify -format '%wx%h' "res/icons/fernbogen-$size.png")" = "${size}x$size" ] ||
-            fail "fernbogen-$size.png is not $size by $size"
-    done
-    for size in 16 20 24 32; do
-        colours=$(identify -format '%k' "res/icons/fernbogen-$size.png")
-        [ "$colours" -le 16 ] || fail "fernbogen-$size.png has $colours colours, more than 16"
+    # Up to 32 pixels in 16 colours.
+    for size in 16 20 24 32 40 48 64 128 256; do
+        read -r pixels colours <<<"$(identify -format '%wx%h %k' "res/icons/fernbogen-$size.png")"
+        [ "$pixels" = "${size}x$size" ] || fail "fernbogen-$size.png is not $size by $size"
+        [ "$size" -gt 32 ] || [ "$colours" -le 16 ] || fail "fernbogen-$size.png has $colours colours, more than 16"
     done
     # The .ico holds the PNGs' pixels: up to 32 in 16 colours (4 bits), from 40 in full colour.
     listing=$(icotool -l res/icons/fernbogen.ico)
@@ -47,34 +45,29 @@ resources() {
     done
 }
 
-# The files that the install tree and the package hold.
-expected_files() {
-    printf '%s\n' /usr/bin/fernbogen /usr/share/applications/$id.desktop \
-        /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/scalable/apps/fernbogen.svg \
-        /usr/share/man/man1/fernbogen.1.gz /usr/share/doc/fernbogen/copyright \
-        /usr/share/doc/fernbogen/changelog.gz
-    for size in $sizes; do echo "/usr/share/icons/hicolor/${size}x$size/apps/fernbogen.png"; done
-}
-
-install_tree() {
-    root=$work/root
-    DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
-    diff -u <(expected_files | sort) <(cd "$root" && find . -type f -printf '/%P\n' | sort) ||
-        fail "cmake --install puts other files than expected"
-    for size in $sizes; do
-        cmp -s "res/icons/fernbogen-$size.png" "$root/usr/share/icons/hicolor/${size}x$size/apps/fernbogen.png" ||
-            fail "the installed $size pixel icon is not fernbogen-$size.png"
-    done
-    desktop-file-validate "$root/usr/share/applications/$id.desktop"
-    tests/desktop/validate_appstream.sh "$root"
-}
-
 installed() { dpkg-query -W -f='${Status}' fernbogen 2>/dev/null | grep -q "install ok installed"; }
 remove() { apt-get -o DPkg::Lock::Timeout=300 remove -y -q fernbogen >/dev/null; }
 
+# The package made by cpack from cmake's install rules: its files, its desktop entry and AppStream
+# record, its dependencies, and the program as installed from it.
 package() {
     cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
-    deb=$(ls "$work"/fernbogen_*_*.deb)
+    deb=$(ls "$work"/fernbogen_*_*.deb) root=$work/root
+    dpkg-deb -x "$deb" "$root"
+    diff -u <({
+        printf '%s\n' /usr/bin/fernbogen /usr/share/applications/$id.desktop \
+            /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/scalable/apps/fernbogen.svg \
+            /usr/share/man/man1/fernbogen.1.gz /usr/share/doc/fernbogen/copyright \
+            /usr/share/doc/fernbogen/changelog.gz
+        for size in $sizes; do echo "/usr/share/icons/hicolor/${size}x$size/apps/fernbogen.png"; done
+    } | sort) <(cd "$root" && find . -type f -printf '/%P\n' | sort) ||
+        fail "the package holds other files than expected"
+    for size in $sizes; do
+        cmp -s "res/icons/fernbogen-$size.png" "$root/usr/share/icons/hicolor/${size}x$size/apps/fernbogen.png" ||
+            fail "the packaged $size pixel icon is not fernbogen-$size.png"
+    done
+    desktop-file-validate "$root/usr/share/applications/$id.desktop"
+    tests/desktop/validate_appstream.sh "$root"
     depends=$(dpkg-deb -f "$deb" Depends)
     for dependency in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n; do
         grep -q "$dependency" <<<"$depends" || fail "the package does not depend on $dependency: $depends"
@@ -86,9 +79,6 @@ package() {
     trap 'if installed; then remove || true; fi; rm -rf "$work"' EXIT
     if installed; then remove; fi
     DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 install -y -q "$deb" >/dev/null
-    diff -u <(expected_files | sort) <(dpkg -L fernbogen | while read -r path; do
-        [ -f "$path" ] && echo "$path"
-    done | sort) || fail "dpkg -L fernbogen lists other files than expected"
     tools/with-xvfb "$0" installed_program_shows_its_window "$build"
     remove
     ! installed || fail "fernbogen is still installed"

@@ -9,9 +9,9 @@
 #include <QApplication>
 #include <QLocale>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,7 +24,6 @@
 namespace {
 
 using sessions::Step;
-using Fields = std::vector<std::pair<std::string, std::string>>;
 
 // Reports are cut off after this many sessions; the count goes on.
 constexpr int kMaxReports = 5;
@@ -51,11 +50,8 @@ class CheckedWindow : public qt::MainWindow {
 };
 
 // The Win32 window's states as win32_test.exe --states writes them: a line "session SEED", then
-// one state line before the first action and one after each. The seeds in the file's order.
-struct Win32States {
-    std::vector<std::uint64_t> seeds;
-    std::map<std::uint64_t, std::vector<std::string>> lines;
-};
+// one state line before the first action and one after each; the sessions in the file's order.
+using Win32States = std::vector<std::pair<std::uint64_t, std::vector<std::string>>>;
 
 std::optional<Win32States> ReadStates(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -64,106 +60,79 @@ std::optional<Win32States> ReadStates(const std::string& path) {
     for (std::string line; std::getline(file, line);) {
         // Written in the text mode of Windows.
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.rfind("session ", 0) == 0) {
-            states.seeds.push_back(std::stoull(line.substr(8)));
-            states.lines[states.seeds.back()].clear();
-        } else if (!states.seeds.empty()) {
-            states.lines[states.seeds.back()].push_back(line);
-        }
+        if (line.rfind("session ", 0) == 0)
+            states.push_back({std::stoull(line.substr(8)), {}});
+        else if (!states.empty())
+            states.back().second.push_back(line);
     }
     return states;
 }
 
-Fields FieldsOfLine(const Fields& names, const std::string& line) {
-    Fields fields;
+// Where the Qt window's state differs from the Win32 window's line, as the lines to report, or
+// nothing.
+std::string Difference(const sessions::WindowState& qt, const std::string& win32Line) {
+    std::string differing, shownQt, shownWin32;
     std::size_t start = 0;
-    for (const auto& [name, value] : names) {
-        const std::size_t end = std::min(line.find('\t', start), line.size());
-        fields.emplace_back(name, start <= line.size() ? line.substr(start, end - start) : "");
+    for (const auto& [name, value] : sessions::FieldsOf(qt)) {
+        const std::size_t end = std::min(win32Line.find('\t', start), win32Line.size());
+        const std::string win32 = start <= end ? win32Line.substr(start, end - start) : "";
         start = end + 1;
+        if (win32 != value) differing += " " + name;
+        shownQt += " " + name + "=\"" + value + "\"";
+        shownWin32 += " " + name + "=\"" + win32 + "\"";
     }
-    return fields;
-}
-
-std::string Shown(const Fields& fields) {
-    std::string out;
-    for (const auto& [name, value] : fields) out += " " + name + "=\"" + value + "\"";
-    return out;
+    if (differing.empty()) return {};
+    return "  differs:" + differing + "\n  Qt:   " + shownQt + "\n  Win32:" + shownWin32 + "\n";
 }
 
 struct Tally {
-    int sessions = 0;
+    int sessions = 0, differing = 0, wrong = 0, reports = 0;
     long actions = 0;
-    int differing = 0;
-    int wrong = 0;
-    int reports = 0;
-
-    bool Report() { return reports++ < kMaxReports; }
 };
 
-void PrintActions(const std::vector<Step>& steps, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i)
-        std::printf("  %3zu  %s\n", i + 1, sessions::ScriptOf(steps[i]).c_str());
-}
-
-// Compares the state after `done` actions; false once the session is not to be compared further.
-bool Compare(std::uint64_t seed, const std::vector<Step>& steps, std::size_t done, const Fields& qt,
-             const std::string& win32Line, Tally& tally) {
-    const Fields win32 = FieldsOfLine(qt, win32Line);
-    if (win32 == qt) return true;
-    ++tally.differing;
-    if (!tally.Report()) return false;
-    std::printf("DIFFERENCE in session %llu after action %zu of %zu:\n",
-                static_cast<unsigned long long>(seed), done, steps.size());
-    PrintActions(steps, done);
-    std::string differing;
-    for (std::size_t i = 0; i < qt.size(); ++i) {
-        if (qt[i] != win32[i]) differing += " " + qt[i].first;
-    }
-    std::printf("  differs:%s\n  Qt:   %s\n  Win32:%s\n", differing.c_str(), Shown(qt).c_str(),
-                Shown(win32).c_str());
-    return false;
-}
-
-void Play(std::uint64_t seed, const Win32States* win32States, Tally& tally) {
+// Plays the session of one seed, compared with the Win32 window's states where there are any.
+void Play(std::uint64_t seed, const Win32States* states, Tally& tally) {
     const std::vector<Step> steps = sessions::Generate(seed);
-    const std::vector<std::string>* win32Lines = nullptr;
-    if (win32States) {
-        const auto found = win32States->lines.find(seed);
-        if (found != win32States->lines.end() && found->second.size() == steps.size() + 1) {
-            win32Lines = &found->second;
-        } else {
-            ++tally.differing;
-            if (tally.Report())
-                std::printf("DIFFERENCE: the Win32 states lack session %llu\n",
-                            static_cast<unsigned long long>(seed));
-        }
+    const std::vector<std::string>* win32 = nullptr;
+    if (states) {
+        const auto found = std::find_if(states->begin(), states->end(),
+                                        [seed](const auto& state) { return state.first == seed; });
+        win32 = found != states->end() ? &found->second : nullptr;
+    }
+    const auto report = [&](std::size_t done, const std::string& what, const std::string& detail) {
+        if (tally.reports++ >= kMaxReports) return;
+        std::printf("%s in session %llu after action %zu of %zu\n", what.c_str(),
+                    static_cast<unsigned long long>(seed), done, steps.size());
+        for (std::size_t i = 0; i < done; ++i)
+            std::printf("  %3zu  %s\n", i + 1, sessions::ScriptOf(steps[i]).c_str());
+        std::printf("%s", detail.c_str());
+    };
+    if (states && (!win32 || win32->size() != steps.size() + 1)) {
+        ++tally.differing;
+        report(0, "DIFFERENCE: no Win32 state for each action", "");
+        win32 = nullptr;
     }
 
     CheckedWindow window;
     window.show();
     if (!QTest::qWaitForWindowActive(&window))
         window.wrongResults.push_back("the window did not become active");
-    bool comparing = win32Lines != nullptr;
     for (std::size_t done = 0; done <= steps.size(); ++done) {
-        if (done > 0) {
-            const QString problem = qt_test::Perform(window, steps[done - 1]);
-            if (!problem.isEmpty()) window.wrongResults.push_back(problem.toStdString());
-        }
+        if (done > 0)
+            if (QString problem = qt_test::Perform(window, steps[done - 1]); !problem.isEmpty())
+                window.wrongResults.push_back(problem.toStdString());
         if (!window.wrongResults.empty()) {
             ++tally.wrong;
-            if (tally.Report()) {
-                std::printf("WRONG in session %llu after action %zu: %s\n",
-                            static_cast<unsigned long long>(seed), done,
-                            window.wrongResults.front().c_str());
-                PrintActions(steps, done);
-            }
+            report(done, "WRONG: " + window.wrongResults.front(), "");
             break;
         }
-        if (comparing) {
-            comparing = Compare(seed, steps, done,
-                                sessions::FieldsOf(qt_test::StateOf(window, window.beeps)),
-                                (*win32Lines)[done], tally);
+        if (!win32) continue;
+        if (std::string difference =
+                Difference(qt_test::StateOf(window, window.beeps), (*win32)[done]);
+            !difference.empty()) {
+            ++tally.differing;
+            report(done, "DIFFERENCE", difference);
+            win32 = nullptr;
         }
     }
     ++tally.sessions;
@@ -190,13 +159,14 @@ int main(int argc, char** argv) {
     }
     std::vector<std::uint64_t> seeds;
     try {
-        seeds =
-            win32States && arguments.empty() ? win32States->seeds : sessions::SeedsOf(arguments);
+        seeds = sessions::SeedsOf(arguments);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\nusage: compare_windows [--against WIN32_STATES] [SEEDS...]\n",
                      e.what());
         return 2;
     }
+    if (win32States && seeds.empty())
+        for (const auto& [seed, lines] : *win32States) seeds.push_back(seed);
 
     Tally tally;
     for (const std::uint64_t seed : seeds) Play(seed, win32States ? &*win32States : nullptr, tally);

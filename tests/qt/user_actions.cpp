@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLocale>
+#include <QSignalSpy>
 #include <QTest>
 #include <cmath>
 #include <iterator>
@@ -14,23 +15,22 @@ namespace qt_test {
 
 namespace {
 
-QWidget* Focused() {
-    return QApplication::focusWidget();
-}
-
 void PressKey(const sessions::Step& step) {
     if (step.key == sessions::Key::Ctrl)
-        return QTest::keyClick(Focused(), static_cast<Qt::Key>(Qt::Key_A + (step.letter - 'A')),
+        return QTest::keyClick(QApplication::focusWidget(),
+                               static_cast<Qt::Key>(Qt::Key_A + (step.letter - 'A')),
                                Qt::ControlModifier);
     // In the order of sessions::Key.
     constexpr Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete,
                                  Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Home,      Qt::Key_End};
     static_assert(std::size(kKeys) == static_cast<std::size_t>(sessions::Key::Ctrl));
-    QTest::keyClick(Focused(), kKeys[static_cast<int>(step.key)]);
+    QTest::keyClick(QApplication::focusWidget(), kKeys[static_cast<int>(step.key)]);
 }
 
-// Brings a window to the front as the window system does when its user turns to it.
+// Brings a window to the front as the window system does when its user turns to it, unless it is
+// there already.
 QString Activate(QWidget* window) {
+    if (window->isActiveWindow()) return {};
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window))
@@ -49,8 +49,7 @@ QString GoAway(QWidget& window) {
 
 // A click into a window that is not active brings it to the front first.
 QString Click(QWidget* control, const std::string& edge) {
-    if (!control->window()->isActiveWindow())
-        if (QString problem = Activate(control->window()); !problem.isEmpty()) return problem;
+    if (QString problem = Activate(control->window()); !problem.isEmpty()) return problem;
     const int y = control->height() / 2;
     QPoint at = control->rect().center();
     if (edge == sessions::kLeftEdge) at = QPoint(1, y);
@@ -64,11 +63,12 @@ QString Click(QWidget* control, const std::string& edge) {
 void Type(const QString& text) {
     for (const uint code : text.toUcs4()) {
         if (code < 128) {
-            QTest::keyClick(Focused(), static_cast<char>(code));
+            QTest::keyClick(QApplication::focusWidget(), static_cast<char>(code));
         } else {
             const QString character =
                 QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
-            QTest::sendKeyEvent(QTest::Click, Focused(), Qt::Key_unknown, character, {});
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
+                                character, {});
         }
     }
 }
@@ -89,10 +89,10 @@ QString Perform(qt::MainWindow& window, const sessions::Step& step) {
         case Action::RightClick:
             return "a right click is played in the running Windows program only";
         case Action::Tab:
-            QTest::keyClick(Focused(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             break;
         case Action::Backtab:
-            QTest::keyClick(Focused(), Qt::Key_Tab, Qt::ShiftModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
             break;
         case Action::Type:
             Type(text);
@@ -103,7 +103,7 @@ QString Perform(qt::MainWindow& window, const sessions::Step& step) {
         case Action::Away:
             return GoAway(window);
         case Action::Paste: {
-            auto* box = qobject_cast<QLineEdit*>(Focused());
+            auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
             if (!box) return "no box has the focus to paste into";
             QGuiApplication::clipboard()->setText(text);
             box->selectAll();
@@ -116,13 +116,31 @@ QString Perform(qt::MainWindow& window, const sessions::Step& step) {
     return {};
 }
 
+QString Play(qt::MainWindow& window, const std::string& script) {
+    const QSignalSpy beeps(&window, &qt::MainWindow::Beeped);
+    if (QString problem = Activate(&window); !problem.isEmpty()) return problem;
+    const std::vector<sessions::Step> steps = sessions::Parse(script);
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const QString problem =
+            sessions::IsExpectation(steps[i])
+                ? QString::fromStdString(
+                      sessions::Missed(steps[i], StateOf(window, static_cast<int>(beeps.count()))))
+                : Perform(window, steps[i]);
+        if (!problem.isEmpty())
+            return QString("step %1 of \"%2\": %3")
+                .arg(i + 1)
+                .arg(QString::fromStdString(script), problem);
+    }
+    return {};
+}
+
 sessions::WindowState StateOf(const qt::MainWindow& window, int beeps) {
     sessions::WindowState state;
     for (int n = 1; n <= form::kBoxCount; ++n)
         state.boxes[n - 1] = window.Box(n)->text().toStdString();
     state.distance = window.Label(form::kDistanceLabel)->text().toStdString();
     state.course = window.Label(form::kCourseLabel)->text().toStdString();
-    if (const auto* box = dynamic_cast<const qt::EditBox*>(Focused())) {
+    if (const auto* box = dynamic_cast<const qt::EditBox*>(QApplication::focusWidget())) {
         state.focus = box->Box();
         const int caret = box->cursorPosition();
         state.selectionStart = box->hasSelectedText() ? box->selectionStart() : caret;

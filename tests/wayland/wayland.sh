@@ -6,10 +6,9 @@
 set -euo pipefail
 fernbogen=$1
 
-# A private runtime folder, which only its owner may read, holds the compositor's socket and logs;
-# the program logs the protocol it speaks with the compositor.
+# A private runtime folder, which only its owner may read (as mktemp makes it), holds the
+# compositor's socket and logs; the program logs the protocol it speaks with the compositor.
 export XDG_RUNTIME_DIR=$(mktemp -d) WAYLAND_DISPLAY=fernbogen-test
-chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 log=$XDG_RUNTIME_DIR
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$log"' EXIT
