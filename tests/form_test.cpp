@@ -1,17 +1,13 @@
 // The form's logic on a window of plain strings: what no real window lets a user type or paste,
-// but the logic must still survive; the results as values and the sentences said of them. The
-// window's colours in any scheme.
+// but the logic must still survive; the sentences said of the results. The window's colours in
+// any scheme.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
-#include <variant>
 #include <vector>
 
 #include "form/colour_scheme.h"
 #include "form/form.h"
 #include "form/layout.h"
-#include "form/results.h"
 #include "sessions/plain_controls.h"
 #include "sessions/spoken_resets.h"
 #include "sessions/worked_results.h"
@@ -87,45 +83,6 @@ PlainControls WithPoints(const char* workedResult) {
     const auto texts = sessions::BoxTexts(sessions::WorkedResultNamed(workedResult).points);
     for (int box = 1; box <= form::kBoxCount; ++box) c.boxes[box] = texts[box - 1];
     return c;
-}
-
-double Radians(double degrees) {
-    return degrees * std::numbers::pi / 180;
-}
-
-TEST(Results, TheCourseIsACourseAnyCourseOrAMeridian) {
-    const struct {
-        const char* name;
-        form::Coordinates points;  // north and west positive
-        std::variant<form::Course, form::AnyCourse, form::Meridian> expected;
-    } rows[] = {
-        {"a quarter of the equator eastwards heads 90 degrees",
-         {0, 0, 0, Radians(-90)},
-         form::Course{90}},
-        {"one point leaves any course",
-         {Radians(10), Radians(20), Radians(10), Radians(20)},
-         form::AnyCourse{}},
-        {"antipodes leave any course", {0, 0, 0, Radians(-180)}, form::AnyCourse{}},
-        {"from the north pole to 30 degrees west: that meridian",
-         {Radians(90), 0, 0, Radians(30)},
-         form::Meridian{30, false}},
-        {"from the north pole to 45 degrees east: that meridian, east",
-         {Radians(90), 0, Radians(10), Radians(-45)},
-         form::Meridian{45, true}},
-    };
-    for (const auto& r : rows) {
-        const form::Results results = form::ResultsOf(r.points);
-        ASSERT_EQ(results.course.index(), r.expected.index()) << r.name;
-        if (const auto* course = std::get_if<form::Course>(&r.expected)) {
-            EXPECT_NEAR(std::get<form::Course>(results.course).degrees, course->degrees, 1e-9)
-                << r.name;
-        }
-        if (const auto* meridian = std::get_if<form::Meridian>(&r.expected)) {
-            EXPECT_NEAR(std::get<form::Meridian>(results.course).degrees, meridian->degrees, 1e-9)
-                << r.name;
-            EXPECT_EQ(std::get<form::Meridian>(results.course).east, meridian->east) << r.name;
-        }
-    }
 }
 
 // The captions as the worked results give them, and the sentence said of them: a meridian in
