@@ -40,8 +40,6 @@ const std::vector<Session>& AllSessions() {
          "click Text2; type 13; tab; backtab; key Enter; expect Text2 = 13; expect focus Text2;"
          "expect Label17 = 24.08 Km; expect Label20 = 180.0 Grad; type 5; expect Text2 = 5;"
          "click Text8 right; key Enter; type 7; expect Text8 = 7"},
-        {"after Enter a written 0 takes the next digits in front of it",
-         "click Text2; key Backspace; key Enter; expect Text2 = 0; type 7; expect Text2 = 70"},
         {"after Enter in the start longitude 1 and 2 give 120",
          "click Text4; key Backspace; key Enter; type 12; expect Text4 = 120"},
         {"a text that validation leaves alone keeps its caret: 5, Enter, 3 gives 53",
@@ -86,8 +84,6 @@ const std::vector<Session>& AllSessions() {
         {"60 in a minutes or seconds box becomes 0, 59 stays",
          "click Text2; type 60; tab; expect Text2 = 0; type 59; tab; expect Text3 = 59;"
          "click Text12; type 60; key Enter; expect Text12 = 0"},
-        {"leaving a box without typing still recalculates",
-         "tab; expect Label17 = 0.00 Km; expect Label20 = egal"},
         {"a latitude over 90 as a whole trips the guard, which zeroes it and writes no label",
          "click Text1; type 90; tab; type 30; tab; expect beeps 1; expect Text1 = 0;"
          "expect Text2 = 0; expect Text3 = 0; expect Label17 = ; expect Label20 = "},
