@@ -234,14 +234,12 @@ class Session {
             ending = Ending::Recalculated;
         }
 
-        for (int i = 0; i < kNumeric; ++i) {
+        for (int i = 0; i < kNumeric; ++i)
             if (texts[i] != shown_.boxes[i]) clean_[i] = texts[i] == "0";
-        }
         if (validated) clean_[before - 1] = true;
 
-        for (const std::string& label : {shown.distance, shown.course}) {
+        for (const std::string& label : {shown.distance, shown.course})
             if (HasNonFinite(label)) Fail("a label shows \"" + label + "\"");
-        }
         for (int box = 1; box <= kNumeric; ++box) {
             const std::string& text = texts[box - 1];
             if (!clean_[box - 1]) continue;
@@ -281,11 +279,10 @@ class Session {
 
     void CheckResults(const std::array<std::string, kBoxes>& texts) {
         if (beeps_ > 0) {
-            for (const form::CoordinateGroup& group : form::kCoordinateGroups) {
+            for (const form::CoordinateGroup& group : form::kCoordinateGroups)
                 if (texts[group.degrees - 1] == "0" && texts[group.minutes - 1] == "0" &&
                     texts[group.seconds - 1] == "0")
                     return;
-            }
             Fail("the guard Beeped, yet no coordinate reads 0");
         }
         if (const std::string wrong = qt_test::WrongResults(window_); !wrong.empty()) Fail(wrong);
