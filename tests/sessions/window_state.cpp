@@ -1,7 +1,6 @@
 #include "sessions/window_state.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace sessions {
 
@@ -22,10 +21,6 @@ std::string Escaped(const std::string& text) {
         }
     }
     return out;
-}
-
-std::string ControlName(int control) {
-    return (control > 0 ? "Text" : "Label") + std::to_string(std::abs(control));
 }
 
 }  // namespace
