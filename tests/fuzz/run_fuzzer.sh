@@ -23,5 +23,6 @@ if [ $status -ne 0 ]; then
         od -A x -t x1z -v "$crash" | head -n 64
     done
 fi
-grep -a -E '^(Done|stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb))' "$work/log" || true
+grep -a -E '^(Done|stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb))' \
+    "$work/log" || true
 exit $status
