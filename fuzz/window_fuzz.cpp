@@ -92,7 +92,7 @@ class Session {
         QObject::connect(&window_, &MainWindow::Beeped, [this] { ++beeps_; });
         window_.show();
         Activate(window_);
-        for (bool& c : clean_) c = true;
+        clean_.fill(true);
         shown_ = qt_test::StateOf(window_, 0);
     }
 
@@ -106,7 +106,7 @@ class Session {
 
     void Act() {
         const int before = FocusedBox();
-        std::vector<int> codes;  // character notifications, in the box that had the focus
+        codes_.clear();
         switch (input_.ConsumeIntegralInRange(0, 10)) {
             case 0: {
                 const int box = input_.ConsumeIntegralInRange(1, kBoxes);
@@ -127,12 +127,10 @@ class Session {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
                 break;
             case 3:
-            case 4: {
-                const std::string digit(
-                    1, static_cast<char>('0' + input_.ConsumeIntegralInRange(0, 9)));
-                codes = Press(static_cast<Qt::Key>(Qt::Key_0 + (digit[0] - '0')), digit, {});
+            case 4:
+                // A digit, the first ten keys, more often than any other key.
+                Press(kKeys[input_.ConsumeIntegralInRange(0, 9)], {});
                 break;
-            }
             case 5: {
                 const Key& key = input_.PickValueInArray(kKeys);
                 Qt::KeyboardModifiers modifiers;
@@ -140,16 +138,16 @@ class Session {
                 if (bits & 1) modifiers |= Qt::ShiftModifier;
                 if (bits & 2) modifiers |= Qt::ControlModifier;
                 if (bits & 4) modifiers |= Qt::AltModifier;
-                codes = Press(key.key, key.text, modifiers);
+                Press(key, modifiers);
                 break;
             }
             case 6: {
                 // Ctrl with a letter or a bracket: the platform's control characters.
                 const int key =
                     input_.ConsumeIntegralInRange(int(Qt::Key_A), int(Qt::Key_BracketRight));
-                const QChar control(static_cast<char16_t>(key - Qt::Key_A + 1));
-                codes = Press(static_cast<Qt::Key>(key), QString(control).toStdString(),
-                              Qt::ControlModifier);
+                const std::string control =
+                    QString(QChar(static_cast<char16_t>(key - Qt::Key_A + 1))).toStdString();
+                Press({static_cast<Qt::Key>(key), control.c_str()}, Qt::ControlModifier);
                 break;
             }
             case 7: {
@@ -171,18 +169,16 @@ class Session {
                 event.setCommitString(QString::fromStdString(text));
                 if (auto* box = FocusedEditBox()) {
                     QApplication::sendEvent(box, &event);
-                    for (const QChar c : QString::fromStdString(text)) codes.push_back(c.unicode());
+                    for (const QChar c : QString::fromStdString(text))
+                        codes_.push_back(c.unicode());
                 }
                 break;
             }
             case 9: {
                 // The same key pressed several times over, as a held key repeats.
                 const Key& key = input_.PickValueInArray(kKeys);
-                const int times = input_.ConsumeIntegralInRange(2, 5);
-                for (int i = 0; i < times; ++i) {
-                    const std::vector<int> more = Press(key.key, key.text, {});
-                    codes.insert(codes.end(), more.begin(), more.end());
-                }
+                for (int times = input_.ConsumeIntegralInRange(2, 5); times > 0; --times)
+                    Press(key, {});
                 break;
             }
             case 10:
@@ -195,33 +191,27 @@ class Session {
                 other_.hide();
                 break;
         }
-        Check(before, codes);
+        Check(before);
     }
 
-    // Sends one key to the focused box; returns the character notifications it must cause.
-    std::vector<int> Press(Qt::Key key, const std::string& text, Qt::KeyboardModifiers modifiers) {
-        Log("key " + std::to_string(int(key)) + " \"" + text + "\" modifiers " +
+    // Sends one key to the focused box, and notes the character notifications it must cause.
+    void Press(const Key& key, Qt::KeyboardModifiers modifiers) {
+        Log("key " + std::to_string(int(key.key)) + " \"" + key.text + "\" modifiers " +
             std::to_string(int(modifiers)));
-        const QString qtext = QString::fromStdString(text);
+        const QString text = QString::fromUtf8(key.text);
         QWidget* target = QApplication::focusWidget();
-        if (!target) return {};
-        const int before = FocusedBox();
-        QTest::sendKeyEvent(QTest::Click, target, key, qtext, modifiers);
-        // Tab without Ctrl or Alt moves the focus and types nothing.
-        if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) &&
-            !(modifiers & (Qt::ControlModifier | Qt::AltModifier)))
-            return {};
-        const std::optional<int> code = qt::KeyAsciiOf(key, modifiers, qtext);
-        if (!code || before == 0) return {};
-        if (qtext.size() > 1 && !(modifiers & Qt::ControlModifier)) {
-            std::vector<int> codes;
-            for (const QChar c : qtext) codes.push_back(c.unicode());
-            return codes;
-        }
-        return {*code};
+        if (!target) return;
+        const int box = FocusedBox();
+        QTest::sendKeyEvent(QTest::Click, target, key.key, text, modifiers);
+        const std::optional<int> code = qt::KeyAsciiOf(key.key, modifiers, text);
+        if (!code || box == 0) return;
+        if (text.size() > 1 && !(modifiers & Qt::ControlModifier))
+            for (const QChar c : text) codes_.push_back(c.unicode());
+        else
+            codes_.push_back(*code);
     }
 
-    void Check(int before, const std::vector<int>& codes) {
+    void Check(int before) {
         const sessions::WindowState shown = qt_test::StateOf(window_, beeps_);
         const auto& texts = shown.boxes;
         const int after = FocusedBox();
@@ -230,7 +220,7 @@ class Session {
         Ending ending = Ending::Nothing;
         bool validated = false;  // the box `before` was validated last and not changed since
         int toggles = 0;
-        for (const int code : codes) {
+        for (const int code : codes_) {
             if (form::IsNumericBox(before)) {
                 validated = code == form::kEnter;
                 ending = validated ? Ending::Recalculated : Ending::Cleared;
@@ -244,14 +234,12 @@ class Session {
             ending = Ending::Recalculated;
         }
 
-        for (int i = 0; i < kNumeric; ++i) {
+        for (int i = 0; i < kNumeric; ++i)
             if (texts[i] != shown_.boxes[i]) clean_[i] = texts[i] == "0";
-        }
         if (validated) clean_[before - 1] = true;
 
-        for (const std::string& label : {shown.distance, shown.course}) {
+        for (const std::string& label : {shown.distance, shown.course})
             if (HasNonFinite(label)) Fail("a label shows \"" + label + "\"");
-        }
         for (int box = 1; box <= kNumeric; ++box) {
             const std::string& text = texts[box - 1];
             if (!clean_[box - 1]) continue;
@@ -291,11 +279,10 @@ class Session {
 
     void CheckResults(const std::array<std::string, kBoxes>& texts) {
         if (beeps_ > 0) {
-            for (const form::CoordinateGroup& group : form::kCoordinateGroups) {
+            for (const form::CoordinateGroup& group : form::kCoordinateGroups)
                 if (texts[group.degrees - 1] == "0" && texts[group.minutes - 1] == "0" &&
                     texts[group.seconds - 1] == "0")
                     return;
-            }
             Fail("the guard Beeped, yet no coordinate reads 0");
         }
         if (const std::string wrong = qt_test::WrongResults(window_); !wrong.empty()) Fail(wrong);
@@ -351,6 +338,7 @@ class Session {
     QWidget other_;
     sessions::WindowState shown_;  // after the last action
     std::array<bool, kNumeric> clean_{};
+    std::vector<int> codes_;  // the action's character notifications, in the box it began in
     int beeps_ = 0;
     std::vector<std::string> log_;
 };

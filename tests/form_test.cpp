@@ -1,17 +1,13 @@
 // The form's logic on a window of plain strings: what no real window lets a user type or paste,
-// but the logic must still survive; the results as values and the sentences said of them. The
-// window's colours in any scheme.
+// but the logic must still survive; the sentences said of the results. The window's colours in
+// any scheme.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
-#include <variant>
 #include <vector>
 
 #include "form/colour_scheme.h"
 #include "form/form.h"
 #include "form/layout.h"
-#include "form/results.h"
 #include "sessions/plain_controls.h"
 #include "sessions/spoken_resets.h"
 #include "sessions/worked_results.h"
@@ -89,45 +85,6 @@ PlainControls WithPoints(const char* workedResult) {
     return c;
 }
 
-double Radians(double degrees) {
-    return degrees * std::numbers::pi / 180;
-}
-
-TEST(Results, TheCourseIsACourseAnyCourseOrAMeridian) {
-    const struct {
-        const char* name;
-        form::Coordinates points;  // north and west positive
-        std::variant<form::Course, form::AnyCourse, form::Meridian> expected;
-    } rows[] = {
-        {"a quarter of the equator eastwards heads 90 degrees",
-         {0, 0, 0, Radians(-90)},
-         form::Course{90}},
-        {"one point leaves any course",
-         {Radians(10), Radians(20), Radians(10), Radians(20)},
-         form::AnyCourse{}},
-        {"antipodes leave any course", {0, 0, 0, Radians(-180)}, form::AnyCourse{}},
-        {"from the north pole to 30 degrees west: that meridian",
-         {Radians(90), 0, 0, Radians(30)},
-         form::Meridian{30, false}},
-        {"from the north pole to 45 degrees east: that meridian, east",
-         {Radians(90), 0, Radians(10), Radians(-45)},
-         form::Meridian{45, true}},
-    };
-    for (const auto& r : rows) {
-        const form::Results results = form::ResultsOf(r.points);
-        ASSERT_EQ(results.course.index(), r.expected.index()) << r.name;
-        if (const auto* course = std::get_if<form::Course>(&r.expected)) {
-            EXPECT_NEAR(std::get<form::Course>(results.course).degrees, course->degrees, 1e-9)
-                << r.name;
-        }
-        if (const auto* meridian = std::get_if<form::Meridian>(&r.expected)) {
-            EXPECT_NEAR(std::get<form::Meridian>(results.course).degrees, meridian->degrees, 1e-9)
-                << r.name;
-            EXPECT_EQ(std::get<form::Meridian>(results.course).east, meridian->east) << r.name;
-        }
-    }
-}
-
 // The captions as the worked results give them, and the sentence said of them: a meridian in
 // words, everything else as its caption reads.
 TEST(Form, TheResultsAreSaidAsTheCaptionsReadAndAMeridianInWords) {
@@ -135,12 +92,9 @@ TEST(Form, TheResultsAreSaidAsTheCaptionsReadAndAMeridianInWords) {
         const char* workedResult;
         const char* spoken;
     } rows[] = {
-        {"the defaults are one point", "Entfernung 0.00 Km, Richtung egal"},
         {"Berlin to Munich", "Entfernung 503.9 Km, Richtung 195.5 Grad"},
         {"from the north pole to Munich names its meridian",
          "Entfernung 4653 km, Richtung 13.4ter Längengrad Ost"},
-        {"from the north pole to 30 degrees west",
-         "Entfernung 10002 km, Richtung 30.0ter Längengrad West"},
         {"from the pole to 0 degrees east shows no minus sign",
          "Entfernung 8891 km, Richtung 0.0ter Längengrad West"},
     };

@@ -1,13 +1,8 @@
 #!/usr/bin/python3
-"""Works out the figures of tests/geo_reference.tsv: distance and initial course of each
-pair of points there, by GeographicLib's geodesic on a sphere of 40008 km circumference, and
-writes them into the rows in place.
+"""Works out the km and course of each row of tests/geo_reference.tsv by GeographicLib's geodesic
+on a sphere of 40008 km circumference and writes them into the rows in place; run by hand, as
+README.md says, after adding or changing a row's points.
 
-Run by hand after adding or changing a row's points there (CI does not need GeographicLib):
-    tools/install-deps python3-geographiclib
-    /usr/bin/python3 tests/make_geo_reference.py
-
-The rows keep the window's way of entering a coordinate (degrees, minutes, seconds, letter);
 GeographicLib counts east positive, so the letters are turned into its signs here, and the test
 turns them into the program's (north and west positive).
 """

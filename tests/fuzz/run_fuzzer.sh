@@ -14,7 +14,7 @@ status=0
     -artifact_prefix="$work/artifacts/" "$work/corpus" >"$work/log" 2>&1 || status=$?
 if [ $status -ne 0 ]; then
     # The report and the last lines of the run.
-    grep -v -E '^#[0-9]+[[:space:]]+(NEW|REDUCE|pulse)|NEW_FUNC' "$work/log" | tail -n 80
+    grep -a -v -E '^#[0-9]+[[:space:]]+(NEW|REDUCE|pulse)|NEW_FUNC' "$work/log" | tail -n 80
     for crash in "$work/artifacts"/*; do
         [ -e "$crash" ] || continue
         echo "Reproducer ${crash##*/} (save it with base64 -d, run $target FILE):"
@@ -23,5 +23,6 @@ if [ $status -ne 0 ]; then
         od -A x -t x1z -v "$crash" | head -n 64
     done
 fi
-grep -E '^(Done|stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb))' "$work/log" || true
+grep -a -E '^(Done|stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb))' \
+    "$work/log" || true
 exit $status

@@ -1,7 +1,6 @@
 #include "sessions/generator.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <iterator>
 #include <stdexcept>
 
@@ -319,8 +318,7 @@ std::vector<std::string> OddPastes() {
 }
 
 std::string ScriptOf(const Step& step) {
-    const std::string control =
-        (step.control > 0 ? "Text" : "Label") + std::to_string(std::abs(step.control));
+    const std::string control = ControlName(step.control);
     switch (step.action) {
         case Action::Click:
             return "click " + control + (step.text.empty() ? "" : " " + step.text);
@@ -353,19 +351,14 @@ std::string ScriptOf(const Step& step) {
 std::vector<std::uint64_t> SeedsOf(const std::vector<std::string>& arguments) {
     std::vector<std::uint64_t> seeds;
     for (const std::string& argument : arguments) {
-        const auto number = [&argument](const std::string& text) {
-            if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
-                throw std::invalid_argument("not a seed or a range of seeds: " + argument);
-            return std::stoull(text);
-        };
         const auto dash = argument.find('-');
-        if (dash == std::string::npos) {
-            seeds.push_back(number(argument));
-            continue;
-        }
-        const std::uint64_t last = number(argument.substr(dash + 1));
-        for (std::uint64_t seed = number(argument.substr(0, dash)); seed <= last; ++seed)
-            seeds.push_back(seed);
+        const std::string first = argument.substr(0, dash);
+        const std::string last = dash == std::string::npos ? first : argument.substr(dash + 1);
+        for (const std::string& number : {first, last})
+            if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos)
+                throw std::invalid_argument("not a seed or a range of seeds: " + argument);
+        const std::uint64_t to = std::stoull(last);
+        for (std::uint64_t seed = std::stoull(first); seed <= to; ++seed) seeds.push_back(seed);
     }
     return seeds;
 }

@@ -1,5 +1,6 @@
 #include "sessions/session.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 #include <utility>
@@ -65,6 +66,10 @@ Step ParseStep(const std::string& step) {
 }
 
 }  // namespace
+
+std::string ControlName(int control) {
+    return (control > 0 ? "Text" : "Label") + std::to_string(std::abs(control));
+}
 
 Step KeyStep(const std::string& name) {
     Step step{Action::Key, 0, name, 0};

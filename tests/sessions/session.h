@@ -55,6 +55,9 @@ struct Step {
 // The step that presses the key of that name; throws std::invalid_argument on an unknown name.
 Step KeyStep(const std::string& name);
 
+// A step's control as a script names it: 12 -> "Text12", -17 -> "Label17".
+std::string ControlName(int control);
+
 // The edges a click can land just inside of.
 inline constexpr char kLeftEdge[] = "left";
 inline constexpr char kRightEdge[] = "right";

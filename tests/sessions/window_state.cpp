@@ -23,22 +23,15 @@ std::string Escaped(const std::string& text) {
     return out;
 }
 
-const std::string* TextOf(const WindowState& state, int control) {
-    if (control > 0) return &state.boxes[control - 1];
-    if (-control == form::kDistanceLabel) return &state.distance;
-    if (-control == form::kCourseLabel) return &state.course;
-    return nullptr;
-}
-
 }  // namespace
 
 std::vector<std::pair<std::string, std::string>> FieldsOf(const WindowState& state) {
     std::vector<std::pair<std::string, std::string>> fields;
     for (int n = 1; n <= form::kBoxCount; ++n)
-        fields.emplace_back("Text" + std::to_string(n), Escaped(state.boxes[n - 1]));
-    fields.emplace_back("Label" + std::to_string(form::kDistanceLabel), Escaped(state.distance));
-    fields.emplace_back("Label" + std::to_string(form::kCourseLabel), Escaped(state.course));
-    fields.emplace_back("focus", state.focus ? "Text" + std::to_string(state.focus) : "none");
+        fields.emplace_back(ControlName(n), Escaped(state.boxes[n - 1]));
+    fields.emplace_back(ControlName(-form::kDistanceLabel), Escaped(state.distance));
+    fields.emplace_back(ControlName(-form::kCourseLabel), Escaped(state.course));
+    fields.emplace_back("focus", state.focus ? ControlName(state.focus) : "none");
     fields.emplace_back("selection", std::to_string(state.selectionStart) + "-" +
                                          std::to_string(state.selectionEnd));
     fields.emplace_back("beeps", std::to_string(state.beeps));
@@ -61,31 +54,25 @@ bool IsExpectation(const Step& step) {
 }
 
 std::string Missed(const Step& expectation, const WindowState& state) {
-    const std::string selection =
-        std::to_string(state.selectionStart) + "-" + std::to_string(state.selectionEnd);
-    switch (expectation.action) {
-        case Action::ExpectText: {
-            const std::string* found = TextOf(state, expectation.control);
-            if (!found) return "no such label";
-            if (*found != expectation.text) return "found \"" + *found + "\"";
-            break;
-        }
-        case Action::ExpectFocus:
-            if (state.focus != expectation.control)
-                return "focus is in " +
-                       (state.focus ? "Text" + std::to_string(state.focus) : "no box");
-            break;
-        case Action::ExpectSelection:
-            if (!state.focus) return "no box has the focus";
-            if (selection != expectation.text) return "the selection is " + selection;
-            break;
-        case Action::ExpectBeeps:
-            if (state.beeps != expectation.count) return std::to_string(state.beeps) + " beeps";
-            break;
-        default:
-            return "not an expectation";
+    if (!IsExpectation(expectation)) return "not an expectation";
+    // The field of the line that the expectation reads, and what it expects there.
+    std::string field = "selection", expected = expectation.text;
+    if (expectation.action == Action::ExpectText) {
+        field = ControlName(expectation.control);
+        expected = Escaped(expectation.text);
     }
-    return {};
+    if (expectation.action == Action::ExpectFocus) {
+        field = "focus";
+        expected = ControlName(expectation.control);
+    }
+    if (expectation.action == Action::ExpectBeeps) {
+        field = "beeps";
+        expected = std::to_string(expectation.count);
+    }
+    if (field == "selection" && !state.focus) return "no box has the focus";
+    for (const auto& [name, value] : FieldsOf(state))
+        if (name == field) return value == expected ? "" : field + " reads \"" + value + "\"";
+    return "no such field: " + field;
 }
 
 }  // namespace sessions
