@@ -15,16 +15,19 @@ namespace qt_test {
 
 namespace {
 
+QWidget* Focused() {
+    return QApplication::focusWidget();
+}
+
 void PressKey(const sessions::Step& step) {
     if (step.key == sessions::Key::Ctrl)
-        return QTest::keyClick(QApplication::focusWidget(),
-                               static_cast<Qt::Key>(Qt::Key_A + (step.letter - 'A')),
+        return QTest::keyClick(Focused(), static_cast<Qt::Key>(Qt::Key_A + (step.letter - 'A')),
                                Qt::ControlModifier);
     // In the order of sessions::Key.
     constexpr Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete,
                                  Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Home,      Qt::Key_End};
     static_assert(std::size(kKeys) == static_cast<std::size_t>(sessions::Key::Ctrl));
-    QTest::keyClick(QApplication::focusWidget(), kKeys[static_cast<int>(step.key)]);
+    QTest::keyClick(Focused(), kKeys[static_cast<int>(step.key)]);
 }
 
 // Brings a window to the front as the window system does when its user turns to it, unless it is
@@ -63,12 +66,11 @@ QString Click(QWidget* control, const std::string& edge) {
 void Type(const QString& text) {
     for (const uint code : text.toUcs4()) {
         if (code < 128) {
-            QTest::keyClick(QApplication::focusWidget(), static_cast<char>(code));
+            QTest::keyClick(Focused(), static_cast<char>(code));
         } else {
             const QString character =
                 QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
-            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
-                                character, {});
+            QTest::sendKeyEvent(QTest::Click, Focused(), Qt::Key_unknown, character, {});
         }
     }
 }
@@ -89,10 +91,10 @@ QString Perform(qt::MainWindow& window, const sessions::Step& step) {
         case Action::RightClick:
             return "a right click is played in the running Windows program only";
         case Action::Tab:
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(Focused(), Qt::Key_Tab);
             break;
         case Action::Backtab:
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+            QTest::keyClick(Focused(), Qt::Key_Tab, Qt::ShiftModifier);
             break;
         case Action::Type:
             Type(text);
@@ -103,7 +105,7 @@ QString Perform(qt::MainWindow& window, const sessions::Step& step) {
         case Action::Away:
             return GoAway(window);
         case Action::Paste: {
-            auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            auto* box = qobject_cast<QLineEdit*>(Focused());
             if (!box) return "no box has the focus to paste into";
             QGuiApplication::clipboard()->setText(text);
             box->selectAll();
@@ -140,7 +142,7 @@ sessions::WindowState StateOf(const qt::MainWindow& window, int beeps) {
         state.boxes[n - 1] = window.Box(n)->text().toStdString();
     state.distance = window.Label(form::kDistanceLabel)->text().toStdString();
     state.course = window.Label(form::kCourseLabel)->text().toStdString();
-    if (const auto* box = dynamic_cast<const qt::EditBox*>(QApplication::focusWidget())) {
+    if (const auto* box = dynamic_cast<const qt::EditBox*>(Focused())) {
         state.focus = box->Box();
         const int caret = box->cursorPosition();
         state.selectionStart = box->hasSelectedText() ? box->selectionStart() : caret;

@@ -54,22 +54,29 @@ bool IsExpectation(const Step& step) {
 }
 
 std::string Missed(const Step& expectation, const WindowState& state) {
-    if (!IsExpectation(expectation)) return "not an expectation";
     // The field of the line that the expectation reads, and what it expects there.
-    std::string field = "selection", expected = expectation.text;
-    if (expectation.action == Action::ExpectText) {
-        field = ControlName(expectation.control);
-        expected = Escaped(expectation.text);
+    std::string field, expected;
+    switch (expectation.action) {
+        case Action::ExpectText:
+            field = ControlName(expectation.control);
+            expected = Escaped(expectation.text);
+            break;
+        case Action::ExpectFocus:
+            field = "focus";
+            expected = ControlName(expectation.control);
+            break;
+        case Action::ExpectSelection:
+            if (!state.focus) return "no box has the focus";
+            field = "selection";
+            expected = expectation.text;
+            break;
+        case Action::ExpectBeeps:
+            field = "beeps";
+            expected = std::to_string(expectation.count);
+            break;
+        default:
+            return "not an expectation";
     }
-    if (expectation.action == Action::ExpectFocus) {
-        field = "focus";
-        expected = ControlName(expectation.control);
-    }
-    if (expectation.action == Action::ExpectBeeps) {
-        field = "beeps";
-        expected = std::to_string(expectation.count);
-    }
-    if (field == "selection" && !state.focus) return "no box has the focus";
     for (const auto& [name, value] : FieldsOf(state))
         if (name == field) return value == expected ? "" : field + " reads \"" + value + "\"";
     return "no such field: " + field;

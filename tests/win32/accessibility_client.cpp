@@ -50,10 +50,17 @@ std::string RoleName(const VARIANT& role) {
     return name ? name : "role " + std::to_string(role.lVal);
 }
 
-// 'Text4 "von Länge Grad", value "0", description "0 bis 180", role text' for the object of what:
-// the name always, value and description where the object has them. Wine's standard object for
-// a static control has the role client where Windows' has static text: a label's role is left out.
-std::string Describe(const std::string& what, IAccessible* object, long child = CHILDID_SELF) {
+bool IsStatic(HWND control) {
+    wchar_t name[16]{};
+    return control && GetClassNameW(control, name, 16) && lstrcmpiW(name, L"Static") == 0;
+}
+
+// 'Text4 "von Länge Grad", value "0", description "0 bis 180", role text' for the object of what,
+// shown in control: the name always, value and description where the object has them. Wine's
+// standard object for a static control has the role client where Windows' has static text: the
+// role of a label or of the announcement is left out.
+std::string Describe(const std::string& what, HWND control, IAccessible* object,
+                     long child = CHILDID_SELF) {
     VARIANT self;
     VariantInit(&self);
     self.vt = VT_I4;
@@ -72,9 +79,8 @@ std::string Describe(const std::string& what, IAccessible* object, long child = 
     if (const std::string text = Take(description); !text.empty())
         line += ", description \"" + text + '"';
     const std::string roleName = RoleName(role);
-    const bool label =
-        what.find("Label") != std::string::npos || what.find("announcement") != std::string::npos;
-    if (!label || (roleName != "client" && roleName != "static text")) line += ", role " + roleName;
+    if (!IsStatic(control) || (roleName != "client" && roleName != "static text"))
+        line += ", role " + roleName;
     VariantClear(&role);
     return line;
 }
@@ -85,7 +91,7 @@ std::string DescribeClientOf(HWND window, const std::string& what) {
                                           __uuidof(IAccessible),
                                           reinterpret_cast<void**>(&object))))
         return what + ": no accessible object";
-    std::string line = Describe(what, object);
+    std::string line = Describe(what, window, object);
     object->Release();
     return line;
 }
@@ -116,8 +122,9 @@ void ReadChildren(HWND window, std::vector<std::string>& lines) {
                 object->Release();
             }
         }
-        lines.push_back(control ? DescribeClientOf(control, "child " + ControlName(control))
-                                : Describe("child", client, child.vt == VT_I4 ? child.lVal : 0));
+        lines.push_back(
+            control ? DescribeClientOf(control, "child " + ControlName(control))
+                    : Describe("child", nullptr, client, child.vt == VT_I4 ? child.lVal : 0));
         VariantClear(&child);
     }
     client->Release();
@@ -156,7 +163,7 @@ std::string Describe(const Event& e) {
     if (FAILED(AccessibleObjectFromEvent(e.window, static_cast<DWORD>(e.object),
                                          static_cast<DWORD>(e.child), &object, &child)))
         return what;
-    what = Describe(what, object, child.vt == VT_I4 ? child.lVal : 0);
+    what = Describe(what, e.window, object, child.vt == VT_I4 ? child.lVal : 0);
     object->Release();
     VariantClear(&child);
     return what;
